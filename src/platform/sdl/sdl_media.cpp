@@ -1,0 +1,59 @@
+// Picture loading and saving with SDL2_image.
+#include "platform/sdl/sdl_media.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstring>
+#include <memory>
+
+namespace vt {
+namespace {
+
+struct SurfaceFreer {
+  void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFreer>;
+
+// IMG_Quit unloads every format at once, so only the last media object calls it.
+int imageUsers = 0;
+
+}  // namespace
+
+SdlMedia::SdlMedia() {
+  if (imageUsers++ == 0) IMG_Init(IMG_INIT_PNG);
+}
+
+SdlMedia::~SdlMedia() {
+  if (--imageUsers == 0) IMG_Quit();
+}
+
+std::optional<Surface> SdlMedia::LoadPicture(const std::string& path) {
+  SdlSurfacePtr loaded(IMG_Load(path.c_str()));
+  if (!loaded) return std::nullopt;
+  // Straight conversion, no blending: key-coloured pixels keep their exact value.
+  SdlSurfacePtr argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+  if (!argb || argb->w <= 0 || argb->h <= 0) return std::nullopt;
+  if (SDL_LockSurface(argb.get()) != 0) return std::nullopt;
+  Surface picture(argb->w, argb->h);
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) +
+                                                      static_cast<std::size_t>(y) * argb->pitch);
+    Color* out = picture.Row(y);
+    for (int x = 0; x < argb->w; ++x) out[x] = src[x] & 0x00FFFFFFu;
+  }
+  SDL_UnlockSurface(argb.get());
+  return picture;
+}
+
+bool SdlMedia::SavePng(const Surface& surface, const std::string& path) {
+  if (surface.Empty()) return false;
+  // SDL only reads through this pointer while saving.
+  void* pixels = const_cast<Color*>(surface.Pixels().data());
+  SdlSurfacePtr view(SDL_CreateRGBSurfaceWithFormatFrom(
+      pixels, surface.Width(), surface.Height(), 32, surface.Width() * 4, SDL_PIXELFORMAT_RGB888));
+  if (!view) return false;
+  return IMG_SavePNG(view.get(), path.c_str()) == 0;
+}
+
+}  // namespace vt

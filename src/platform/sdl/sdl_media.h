@@ -1,0 +1,26 @@
+// Pictures through SDL2_image, PNG output, and the SDL2_ttf text renderer.
+// Needs no video device: the headless runner uses it too.
+#pragma once
+
+#include "platform/media.h"
+#include "platform/sdl/sdl_text.h"
+
+namespace vt {
+
+class SdlMedia : public Media {
+ public:
+  SdlMedia();
+  ~SdlMedia() override;
+  SdlMedia(const SdlMedia&) = delete;
+  SdlMedia& operator=(const SdlMedia&) = delete;
+
+  // Any format SDL2_image recognises by content, whatever the file's name.
+  std::optional<Surface> LoadPicture(const std::string& path) override;
+  TextRenderer& Text() override { return text_; }
+  bool SavePng(const Surface& surface, const std::string& path) override;
+
+ private:
+  SdlTextRenderer text_;
+};
+
+}  // namespace vt

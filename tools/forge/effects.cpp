@@ -1,0 +1,8 @@
+// (being written)
+#include "forge.h"
+
+namespace forge {
+
+void ForgeEffects(Output&) {}
+
+}  // namespace forge

@@ -1,0 +1,8 @@
+// (being written)
+#include "forge.h"
+
+namespace forge {
+
+void ForgeMusic(Output&) {}
+
+}  // namespace forge

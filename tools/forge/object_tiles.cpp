@@ -1,0 +1,9 @@
+// (being written)
+#include "forge.h"
+
+namespace forge {
+
+void ForgeObjectStrip(Output&) {}
+std::vector<PictureSpec> ObjectStripManifest() { return {}; }
+
+}  // namespace forge

@@ -1,0 +1,9 @@
+// (being written)
+#include "forge.h"
+
+namespace forge {
+
+void ForgeSmallPictures(Output&) {}
+std::vector<PictureSpec> SmallPictureManifest() { return {}; }
+
+}  // namespace forge

@@ -1,0 +1,78 @@
+// Building the state dump from a running game.
+#include "tools/runner/dump.h"
+
+#include <cstdio>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/text.h"
+#include "shell/game.h"
+#include "tools/runner/world_dump.h"
+
+namespace vt {
+
+std::string ColorText(unsigned color) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", (color >> 16) & 255, (color >> 8) & 255,
+                color & 255);
+  return buf;
+}
+
+namespace {
+
+Json DumpControl(const Control& c) {
+  Json j = Json::MakeObject();
+  j.Set("caption", Cp1252ToUtf8(c.Caption));
+  j.Set("visible", c.Visible);
+  j.Set("enabled", c.Enabled);
+  j.Set("forecolor", ColorText(c.ForeColor));
+  if (c.Kind() == ControlKind::OptionButton)
+    j.Set("value", static_cast<const OptionButton&>(c).Value);
+  if (c.Kind() == ControlKind::TextBox) j.Set("text", Cp1252ToUtf8(static_cast<const TextBox&>(c).Text));
+  return j;
+}
+
+Json DumpWindows(const Ui& ui) {
+  Json windows = Json::MakeObject();
+  for (const Form* f : ui.Forms()) {
+    if (!f->IsLoaded()) continue;
+    Json w = Json::MakeObject();
+    w.Set("visible", f->Visible());
+    w.Set("modal", f->IsModal());
+    w.Set("x", f->Bounds.x);
+    w.Set("y", f->Bounds.y);
+    Json controls = Json::MakeObject();
+    for (const auto& c : f->Controls()) controls.Set(c->Key(), DumpControl(*c));
+    w.Set("controls", std::move(controls));
+    windows.Set(f->Name(), std::move(w));
+  }
+  return windows;
+}
+
+}  // namespace
+
+Json DumpState(const Game& game, HeadlessPlatform& platform) {
+  Json root = Json::MakeObject();
+  root.Set("world", DumpWorld(game.world));
+  const Form* top = game.ui.TopForm();
+  root.Set("top", top ? Json(top->Name()) : Json());
+  root.Set("windows", DumpWindows(game.ui));
+  Json effects = Json::MakeArray();
+  for (const auto& e : platform.effects) effects.Push(e.name);
+  root.Set("effects", std::move(effects));
+  Json music = Json::MakeArray();
+  for (const auto& m : platform.musicCommands) music.Push(m);
+  root.Set("music", std::move(music));
+  Json messages = Json::MakeArray();
+  for (const auto& m : platform.messages) {
+    Json box = Json::MakeObject();
+    box.Set("title", Cp1252ToUtf8(m.title));
+    box.Set("text", Cp1252ToUtf8(m.text));
+    messages.Push(std::move(box));
+  }
+  root.Set("messages", std::move(messages));
+  root.Set("ended", game.ui.Ended());
+  root.Set("clock_ms", static_cast<double>(platform.NowUs() / 1000));
+  return root;
+}
+
+}  // namespace vt

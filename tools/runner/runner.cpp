@@ -1,0 +1,178 @@
+// Playing a script: feeding input, running checks, reporting.
+#include "tools/runner/runner.h"
+
+#include <ostream>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/sdl/sdl_media.h"
+#include "shell/game.h"
+#include "tools/runner/dump.h"
+#include "tools/runner/script.h"
+
+namespace vt {
+namespace {
+
+struct ExpectationFailed {};
+
+class ScriptPlayer {
+ public:
+  ScriptPlayer(const RunnerOptions& options, std::vector<ScriptCommand> commands,
+               std::ostream& out, std::ostream& err)
+      : options_(options),
+        commands_(std::move(commands)),
+        out_(out),
+        err_(err),
+        platform_(media_),
+        game_(platform_, options.dataFolder) {
+    platform_.display = options.display;
+    platform_.logPixelsX = options.dpi;
+    platform_.anotherCopy = options.anotherCopy;
+    platform_.feeder = [this] { return Feed(); };
+  }
+
+  int Play() {
+    try {
+      game_.Run();
+    } catch (const ScriptEnded&) {
+      if (!stuckIn_.empty()) {
+        err_ << options_.scriptName << ": the script ended while the window " << stuckIn_
+             << " waits for input\n";
+        return 3;
+      }
+      return 0;
+    } catch (const ExpectationFailed&) {
+      return 1;
+    }
+    // The program ended (or closed every window): what is left may only look.
+    while (next_ < commands_.size()) {
+      const ScriptCommand& c = commands_[next_++];
+      if (c.IsInput()) {
+        err_ << options_.scriptName << ":" << c.line
+             << ": the program has ended; no more input can be given\n";
+        return 1;
+      }
+      if (!RunCheck(c)) return 1;
+    }
+    return 0;
+  }
+
+ private:
+  // Runs script lines until one hands input to the game; false at the end.
+  bool Feed() {
+    while (next_ < commands_.size()) {
+      const ScriptCommand& c = commands_[next_++];
+      if (c.IsInput()) {
+        QueueInput(c);
+        return true;
+      }
+      if (!RunCheck(c)) throw ExpectationFailed{};
+    }
+    const Form* active = game_.ui.ActiveForm();
+    if (!game_.ui.ModalStack().empty() && active) stuckIn_ = active->Name();
+    return false;
+  }
+
+  void QueueInput(const ScriptCommand& c) {
+    using Kind = ScriptCommand::Kind;
+    InputEvent e;
+    e.shift = c.shift;
+    switch (c.kind) {
+      case Kind::Key:
+        platform_.PushKey(c.keyCode, c.shift);
+        break;
+      case Kind::KeyDown:
+      case Kind::KeyUp:
+        e.kind = c.kind == Kind::KeyDown ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
+        e.keyCode = c.keyCode;
+        platform_.Push(e);
+        break;
+      case Kind::Click:
+        platform_.PushClick(c.x, c.y, c.button, c.shift);
+        break;
+      case Kind::Move:
+        e.kind = InputEvent::Kind::MouseMove;
+        e.x = c.x;
+        e.y = c.y;
+        platform_.Push(e);
+        break;
+      case Kind::Type:
+        for (char ch : c.text) {
+          InputEvent press;
+          press.kind = InputEvent::Kind::KeyPress;
+          press.ch = ch;
+          platform_.Push(press);
+        }
+        break;
+      case Kind::Wait:
+        platform_.PushWait(c.ms);
+        break;
+      default:
+        break;
+    }
+  }
+
+  bool RunCheck(const ScriptCommand& c) {
+    using Kind = ScriptCommand::Kind;
+    const std::string where = options_.scriptName + ":" + std::to_string(c.line) + ": ";
+    if (c.kind == Kind::Shot) {
+      game_.ui.Refresh();
+      if (!media_.SavePng(game_.ui.Canvas(), c.text)) {
+        err_ << where << "could not write " << c.text << "\n";
+        return false;
+      }
+      return true;
+    }
+    const Json state = DumpState(game_, platform_);
+    if (c.kind == Kind::Dump) {
+      const Json* part = c.text.empty() ? &state : state.AtPath(c.text);
+      if (part == nullptr) {
+        err_ << where << "dump: nothing at " << c.text << "\n";
+        return false;
+      }
+      out_ << part->Dump() << "\n";
+      return true;
+    }
+    const auto expected = Json::Parse(c.value);
+    if (!expected) {
+      err_ << where << "expect " << c.text << ": the value " << c.value << " is not JSON\n";
+      return false;
+    }
+    const Json* actual = state.AtPath(c.text);
+    if (actual == nullptr) {
+      err_ << where << "expect " << c.text << ": expected " << expected->Dump()
+           << ", but there is nothing at that path\n";
+      return false;
+    }
+    if (!(*actual == *expected)) {
+      err_ << where << "expect " << c.text << ": expected " << expected->Dump() << ", got "
+           << actual->Dump() << "\n";
+      return false;
+    }
+    return true;
+  }
+
+  const RunnerOptions& options_;
+  std::vector<ScriptCommand> commands_;
+  std::size_t next_ = 0;
+  std::ostream& out_;
+  std::ostream& err_;
+  SdlMedia media_;
+  HeadlessPlatform platform_;
+  Game game_;
+  std::string stuckIn_;
+};
+
+}  // namespace
+
+int RunScript(const RunnerOptions& options, const std::string& scriptText, std::ostream& out,
+              std::ostream& err) {
+  ScriptParse parsed = ParseScript(scriptText);
+  if (!parsed.error.empty()) {
+    err << options.scriptName << ": " << parsed.error << "\n";
+    return 2;
+  }
+  ScriptPlayer player(options, std::move(parsed.commands), out, err);
+  return player.Play();
+}
+
+}  // namespace vt

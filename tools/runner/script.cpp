@@ -1,0 +1,122 @@
+// Parsing of runner scripts.
+#include "tools/runner/script.h"
+
+#include <cctype>
+#include <charconv>
+#include <sstream>
+
+#include "platform/platform.h"
+
+namespace vt {
+namespace {
+
+bool ToInt(const std::string& s, int& out) {
+  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+  return ec == std::errc() && p == s.data() + s.size();
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+}  // namespace
+
+int KeyCodeForName(const std::string& name) {
+  static const std::pair<const char*, int> kNames[] = {
+      {"Enter", key::kEnter},       {"Esc", key::kEscape},  {"Space", key::kSpace},
+      {"Tab", key::kTab},           {"Ctrl", key::kControl}, {"Left", key::kLeft},
+      {"Right", key::kRight},       {"Up", key::kUp},        {"Down", key::kDown},
+      {"PageDown", key::kPageDown}, {"End", key::kEnd},      {"F1", key::kF1},
+      {"F2", key::kF2},             {"F3", key::kF3},        {"Backspace", key::kBack},
+      {"Shift", key::kShift}};
+  for (const auto& [n, code] : kNames)
+    if (name == n) return code;
+  if (name.size() == 1) {
+    const unsigned char c = static_cast<unsigned char>(name[0]);
+    if (std::isdigit(c)) return c;
+    if (std::isalpha(c)) return std::toupper(c);
+  }
+  return 0;
+}
+
+ScriptParse ParseScript(const std::string& text) {
+  ScriptParse result;
+  std::istringstream in(text);
+  std::string raw;
+  int lineNo = 0;
+  auto fail = [&](const std::string& why) {
+    result.error = "line " + std::to_string(lineNo) + ": " + why;
+    result.commands.clear();
+    return result;
+  };
+  while (std::getline(in, raw)) {
+    ++lineNo;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    std::string line = raw;
+    // Comments: '#' at the start of a word (a typed text may hold '#' inside).
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#') continue;
+    const auto words = Words(line);
+    ScriptCommand c;
+    c.line = lineNo;
+    const std::string& verb = words[0];
+    if (verb == "key" || verb == "keydown" || verb == "keyup") {
+      if (words.size() < 2 || words.size() > 3) return fail(verb + " takes NAME [shift]");
+      c.kind = verb == "key" ? ScriptCommand::Kind::Key
+               : verb == "keydown" ? ScriptCommand::Kind::KeyDown
+                                   : ScriptCommand::Kind::KeyUp;
+      c.keyCode = KeyCodeForName(words[1]);
+      if (c.keyCode == 0) return fail("unknown key '" + words[1] + "'");
+      if (words.size() == 3) {
+        if (words[2] != "shift") return fail("expected 'shift', got '" + words[2] + "'");
+        c.shift = kShiftMask;
+      }
+    } else if (verb == "click" || verb == "move") {
+      c.kind = verb == "click" ? ScriptCommand::Kind::Click : ScriptCommand::Kind::Move;
+      if (words.size() < 3 || !ToInt(words[1], c.x) || !ToInt(words[2], c.y))
+        return fail(verb + " takes X Y");
+      for (std::size_t i = 3; i < words.size(); ++i) {
+        if (c.kind == ScriptCommand::Kind::Click && words[i] == "right") {
+          c.button = kRightButton;
+        } else if (words[i] == "shift") {
+          c.shift = kShiftMask;
+        } else {
+          return fail("unexpected '" + words[i] + "'");
+        }
+      }
+    } else if (verb == "type") {
+      c.kind = ScriptCommand::Kind::Type;
+      const auto at = line.find("type") + 4;
+      c.text = at < line.size() ? line.substr(at + 1) : "";
+    } else if (verb == "wait") {
+      c.kind = ScriptCommand::Kind::Wait;
+      if (words.size() != 2 || !ToInt(words[1], c.ms) || c.ms < 0)
+        return fail("wait takes a number of milliseconds");
+    } else if (verb == "dump") {
+      c.kind = ScriptCommand::Kind::Dump;
+      if (words.size() > 2) return fail("dump takes at most a PATH");
+      if (words.size() == 2) c.text = words[1];
+    } else if (verb == "shot") {
+      c.kind = ScriptCommand::Kind::Shot;
+      if (words.size() != 2) return fail("shot takes FILE.png");
+      c.text = words[1];
+    } else if (verb == "expect") {
+      c.kind = ScriptCommand::Kind::Expect;
+      if (words.size() < 3) return fail("expect takes PATH VALUE");
+      c.text = words[1];
+      // The value is the rest of the line, so strings may hold spaces.
+      const auto pathAt = line.find(words[1], line.find("expect") + 6);
+      c.value = line.substr(line.find_first_not_of(" \t", pathAt + words[1].size()));
+      c.value.erase(c.value.find_last_not_of(" \t") + 1);
+    } else {
+      return fail("unknown command '" + verb + "'");
+    }
+    result.commands.push_back(std::move(c));
+  }
+  return result;
+}
+
+}  // namespace vt

@@ -1,0 +1,45 @@
+// The runner's script language: one command per line, '#' starts a comment.
+//
+//   key NAME [shift]        press and release a key
+//   keydown NAME / keyup NAME
+//   click X Y [right] [shift]
+//   move X Y                (canvas pixels)
+//   type TEXT               type the characters of TEXT
+//   wait MS                 let MS milliseconds of virtual time pass
+//   dump [PATH]             print the state (or the part at PATH) as JSON
+//   shot FILE.png           save the canvas
+//   expect PATH VALUE       compare the state at PATH with a JSON value
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vt {
+
+struct ScriptCommand {
+  enum class Kind { Key, KeyDown, KeyUp, Click, Move, Type, Wait, Dump, Shot, Expect };
+  Kind kind = Kind::Key;
+  int line = 0;
+  int keyCode = 0;
+  int shift = 0;
+  int button = 1;
+  int x = 0;
+  int y = 0;
+  int ms = 0;
+  std::string text;   // type: the text; dump/expect: the path; shot: the file
+  std::string value;  // expect: the JSON value
+  bool IsInput() const { return kind <= Kind::Wait; }
+};
+
+struct ScriptParse {
+  std::vector<ScriptCommand> commands;
+  std::string error;  // "line N: ..." when the script cannot be run
+};
+
+ScriptParse ParseScript(const std::string& text);
+
+// Windows key code for a key name of the script ("Enter", "F3", "A", "7"); 0 if unknown.
+int KeyCodeForName(const std::string& name);
+
+}  // namespace vt

@@ -1,0 +1,14 @@
+// The world state as JSON, for the runner's state dumps and checks.
+#pragma once
+
+#include "util/json.h"
+#include "world/world_state.h"
+
+namespace vt {
+
+// One object with every world variable under its own name, in declaration order: numbers,
+// true/false, texts as UTF-8, and arrays from index 0 (nested for grids, so that the path
+// "CellChanged.1.5.2.8.18" reaches one cell).
+Json DumpWorld(const WorldState& w);
+
+}  // namespace vt
