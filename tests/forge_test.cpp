@@ -24,12 +24,12 @@ std::string ReadAll(const fs::path& path) {
 
 TEST(Forge, EveryDeclaredPictureIsThereAtItsSize) {
   const auto manifest = forge::PictureManifest();
-  for (const auto& spec : manifest) {
-    const std::string path = std::string(VELTRANE_GAME_DIR) + "/" + spec.name;
+  for (const auto& picture : manifest) {
+    const std::string path = std::string(VELTRANE_GAME_DIR) + "/" + picture.name;
     cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS) << spec.name;
-    EXPECT_EQ(cairo_image_surface_get_width(png), spec.width) << spec.name;
-    EXPECT_EQ(cairo_image_surface_get_height(png), spec.height) << spec.name;
+    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS) << picture.name;
+    EXPECT_EQ(cairo_image_surface_get_width(png), picture.width) << picture.name;
+    EXPECT_EQ(cairo_image_surface_get_height(png), picture.height) << picture.name;
     cairo_surface_destroy(png);
   }
 }

@@ -9,14 +9,14 @@ namespace forge {
 
 enum class EffectMode { Async, Wait, Loop };
 
-struct EffectSpec {
+struct EffectInfo {
   const char* name;  // "Dit"
   const char* file;  // "Comm02.dat"
   EffectMode mode;   // how the game plays it (Wait: the caller waits for its end)
 };
 
 // Every effect name that has a wave file; two names may share a file.
-const std::vector<EffectSpec>& EffectManifest();
+const std::vector<EffectInfo>& EffectManifest();
 
 // One effect of the recipe file: the file it makes and its sox argument lists
 // (without the program name), as written.

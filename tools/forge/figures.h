@@ -53,7 +53,7 @@ enum Prop : std::uint32_t {
   kGreyTemples = 1u << 15,
   kSash = 1u << 16,
   kEarrings = 1u << 17,
-  kTie = 1u << 18,
+  kWhiteGloves = 1u << 18,
 };
 
 struct Person {

@@ -143,7 +143,7 @@ void Nose(cairo_t* cr, const Person& p, const HeadGeo& g) {
   FillCircle(cr, g.cx, tip - 2, 1.6, Lighter(p.skin, 0.25));
 }
 
-void Mouth(cairo_t* cr, const Person& p, const HeadGeo& g, std::uint32_t) {
+void DrawMouth(cairo_t* cr, const Person& p, const HeadGeo& g) {
   const double y = g.mouthY;
   const double w = p.female ? 7 : 8.5;
   const Rgb lip = p.female ? Rgb{170, 60, 70} : Darker(p.skin, 0.5);
@@ -298,7 +298,7 @@ void DrawHead(cairo_t* cr, const Person& p, std::uint32_t seed) {
   AgeLines(cr, p, g);
   if (p.facial == Facial::kStubble) Stubble(cr, p, g, seed);
   if (p.facial == Facial::kBeard) Beard(cr, p, g);
-  Mouth(cr, p, g, seed);
+  DrawMouth(cr, p, g);
   Nose(cr, p, g);
   for (int side : {-1, 1}) {
     const double ex = g.cx + side * g.hw * 0.42;

@@ -7,6 +7,9 @@
 // The game reads Left, Up and Down one column to the left of each rectangle, so every
 // picture keeps off the rectangle's last column and suits both readings.
 #include <cmath>
+#include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "forge.h"
@@ -43,8 +46,8 @@ struct FrameRow {
 constexpr FrameRow kFrames[] = {
     {{0, 0, 19, 31}, {67, 0, 31, 18}, {5, 5, 0, 0, 0, 7}},
     {{20, 0, 23, 31}, {67, 20, 31, 22}, {9, -7, -5, 6, 0, 10}},
-    {{8, 31, 20, 31}, {98, 8, 31, 19}, {5.5, -1.5, -2, 2.5, 0, 8}},
-    {{34, 31, 20, 31}, {98, 33, 31, 20}, {-1.5, 5.5, 2.5, -2, 0, 8}},
+    {{8, 31, 20, 31}, {98, 8, 31, 19}, {6.5, -3, -3, 3.5, 0, 8}},
+    {{34, 31, 20, 31}, {98, 33, 31, 20}, {-3, 6.5, 3.5, -3, 0, 8}},
     {{43, 0, 23, 31}, {67, 42, 31, 23}, {-7, 9, 6, -5, 0, 10}},
     {{0, 63, 21, 30}, {67, 67, 30, 21}, {5, 5, 0, 0, 9, 7}},
     {{22, 63, 26, 30}, {98, 67, 30, 26}, {5, 5, 0, 0, 15.5, 7}},
@@ -60,8 +63,9 @@ struct Outfit {
 constexpr Rgb kSkin{192, 142, 102};
 constexpr Rgb kSkinShade{150, 104, 72};
 constexpr Rgb kHair{46, 36, 30};
-constexpr Rgb kHairGrey{150, 146, 140};
+constexpr Rgb kHairGrey{128, 122, 116};
 constexpr Rgb kOutline{24, 20, 18};
+constexpr Rgb kCrown{82, 90, 46};  // the captain's cap, a shade darker than his tunic
 
 constexpr Outfit kLinenSuit{{230, 218, 184}, {182, 166, 126}, {160, 144, 106},
                             {214, 200, 162}, {168, 152, 114}, {78, 50, 32},
@@ -72,112 +76,123 @@ constexpr Outfit kUniform{{104, 112, 62}, {66, 72, 38}, {52, 56, 30},
 
 // --- Drawing in the hero's frame: x across (his left is +x), y forward -------------
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c) {
+// Every part is laid on a slightly larger dark copy of itself, so arms, shoulders and
+// head stay apart at this size.
+constexpr double kRim = 0.75;
+
+Rgb Darker(Rgb c) { return Mix(c, kOutline, 0.55); }
+
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
   cairo_scale(cr, rx, ry);
   cairo_new_sub_path(cr);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
+}
+
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c) {
+  EllipsePath(cr, cx, cy, rx, ry);
   SetColor(cr, c);
   cairo_fill(cr);
 }
 
-void Limb(cairo_t* cr, double x1, double y1, double x2, double y2, double width, Rgb c) {
+void RimmedEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c) {
+  Ellipse(cr, cx, cy, rx + kRim, ry + kRim, Darker(c));
+  Ellipse(cr, cx, cy, rx, ry, c);
+}
+
+// A round-ended limb with its rim and a lighter middle.
+void Limb(cairo_t* cr, double x1, double y1, double x2, double y2, double width, Rgb c, Rgb light) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  Line(cr, x1, y1, x2, y2, Darker(c), width + 2 * kRim);
   Line(cr, x1, y1, x2, y2, c, width);
+  Line(cr, x1, y1, x2, y2, Mix(c, light, 0.6), width * 0.5);
 }
 
 void LegAndShoe(cairo_t* cr, const Outfit& o, double side, double foot) {
-  const double x = 4.6 * side;
-  Limb(cr, x, 0, x, foot - 1, 6.2, o.trouserShade);
-  Limb(cr, x - 0.4 * side, 0, x - 0.4 * side, foot - 1.5, 4.2, o.trousers);
-  Ellipse(cr, x, foot + 0.5, 2.7, 3.4, o.shoes);
-  Ellipse(cr, x - 0.3 * side, foot + 1.6, 1.3, 1.3, o.shoeShine);
+  const double x = 4.4 * side;
+  Limb(cr, x, -1, x, foot - 1.5, 4.6, o.trouserShade, o.trousers);
+  RimmedEllipse(cr, x, foot + 0.4, 2.2, 3.0, o.shoes);
+  Ellipse(cr, x - 0.4 * side, foot + 1.4, 1.0, 1.1, o.shoeShine);
 }
 
 // An arm hanging or swinging beside the body; the hand shows once it leaves the hip.
 void SwingingArm(cairo_t* cr, const Outfit& o, double side, double hand) {
-  const double x = 12.2 * side;
-  if (std::abs(hand) > 2) {
-    const double dir = hand > 0 ? 1 : -1;
-    Ellipse(cr, x + 0.3 * side, hand + 1.2 * dir, 2.1, 2.3, kSkin);
-  }
-  Limb(cr, x, -1, x + 0.3 * side, hand, 5.0, o.coatShade);
-  Limb(cr, x - 0.3 * side, -1, x, hand, 2.8, o.coat);
+  const double x = 12.0 * side;
+  const double end = std::abs(hand) > 2 ? hand : 2.4;
+  const double dir = hand >= 0 ? 1 : -1;
+  Limb(cr, x, -2.4, x + 0.2 * side, end, 4.4, o.coatShade, o.coat);
+  if (std::abs(hand) > 2) RimmedEllipse(cr, x + 0.2 * side, hand + 2.6 * dir, 1.6, 1.7, kSkin);
 }
 
 // The right arm raised ahead to touch what he faces, drawn over the shoulder.
 void ReachingArm(cairo_t* cr, const Outfit& o, double reach) {
-  const double hx = -9.5 + reach * 0.12;
-  Limb(cr, -11.8, -0.5, hx, reach - 2, 5.2, o.coatShade);
-  Limb(cr, -11.6, -0.5, hx + 0.3, reach - 2.3, 3.0, o.coat);
-  Ellipse(cr, hx, reach, 2.2, 2.5, kSkin);
-  Ellipse(cr, hx + 1.2, reach + 0.6, 0.9, 1.2, kSkinShade);  // thumb side
-}
-
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
+  const double hx = -10.2 + reach * 0.16;
+  Limb(cr, -11.4, -1.0, hx, reach - 2.2, 4.4, o.coatShade, o.coat);
+  RimmedEllipse(cr, hx, reach, 1.8, 2.2, kSkin);
+  Ellipse(cr, hx + 1.1, reach + 0.5, 0.7, 1.0, kSkinShade);  // thumb side
 }
 
 void Shoulders(cairo_t* cr, const Outfit& o) {
-  RoundedRect(cr, -11.6, -6, 23.2, 11.4, 5.2);
-  cairo_pattern_t* light = cairo_pattern_create_radial(0, -0.5, 2, 0, -0.5, 12.5);
-  cairo_pattern_add_color_stop_rgb(light, 0, o.coat.r / 255.0, o.coat.g / 255.0, o.coat.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(light, 0.55, o.coat.r / 255.0, o.coat.g / 255.0,
-                                   o.coat.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(light, 1, o.coatShade.r / 255.0, o.coatShade.g / 255.0,
-                                   o.coatShade.b / 255.0);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  Line(cr, -6.2, -0.6, 6.2, -0.6, Darker(o.coatShade), 10.6 + 2 * kRim);
+  cairo_move_to(cr, -6.2, -0.6);
+  cairo_line_to(cr, 6.2, -0.6);
+  cairo_set_line_width(cr, 10.6);
+  cairo_pattern_t* light = cairo_pattern_create_radial(0, -0.6, 2, 0, -0.6, 11.5);
+  auto stop = [&](double at, Rgb c) {
+    cairo_pattern_add_color_stop_rgb(light, at, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+  };
+  stop(0, o.coat);
+  stop(0.6, o.coat);
+  stop(1, o.coatShade);
   cairo_set_source(cr, light);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(light);
-  SetColor(cr, o.coatSeam);
-  cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
-  // Shoulder seams where the sleeves are set in.
-  for (double side : {-1.0, 1.0}) Line(cr, 8.6 * side, -4.2, 8.6 * side, 3.6, o.coatSeam, 0.8);
+  cairo_pattern_destroy(light);
+  // Back seam of the jacket.
+  Line(cr, 0, -5.6, 0, -3, o.coatSeam, 0.8);
 }
 
 // Uniform details: boards on both shoulders and the cross strap over the right one.
 void UniformMarks(cairo_t* cr, const Outfit& o) {
+  constexpr Rgb kGold{226, 186, 70};
   for (double side : {-1.0, 1.0}) {
-    FillRect(cr, side > 0 ? 7.6 : -10.6, -3.2, 3.0, 6.0, o.coatSeam);
-    FillRect(cr, side > 0 ? 8.6 : -9.6, -1.8, 1.0, 1.0, {226, 186, 70});
-    FillRect(cr, side > 0 ? 8.6 : -9.6, 0.6, 1.0, 1.0, {226, 186, 70});
+    const double x = side > 0 ? 6.6 : -9.6;
+    FillRect(cr, x, -3.4, 3.0, 5.6, Darker(o.coatShade));
+    FillRect(cr, x + 0.5, -3.0, 2.0, 4.8, o.coatSeam);
+    FillRect(cr, x + 1.0, -2.0, 1.0, 1.0, kGold);
+    FillRect(cr, x + 1.0, 0.2, 1.0, 1.0, kGold);
   }
-  Line(cr, -5.6, -6, -4.2, 5.4, {112, 70, 36}, 1.6);
+  Line(cr, -5.2, -5.8, -3.8, 4.6, {122, 78, 40}, 1.5);
 }
 
 void HeadBare(cairo_t* cr) {
-  Ellipse(cr, -5.3, 1.4, 1.2, 1.6, kSkinShade);  // ears
-  Ellipse(cr, 5.3, 1.4, 1.2, 1.6, kSkinShade);
-  Ellipse(cr, 0, 1.2, 5.0, 5.3, kSkin);  // the face shows at the front
-  Ellipse(cr, 0, 6.2, 1.0, 0.9, kSkinShade);  // nose tip
-  Ellipse(cr, 0, 0.2, 5.0, 5.3, kHair);
-  Ellipse(cr, -3.4, 1.8, 1.5, 2.2, kHairGrey);  // greying temples
-  Ellipse(cr, 3.4, 1.8, 1.5, 2.2, kHairGrey);
-  Ellipse(cr, 0, 0.2, 3.1, 4.2, kHair);
-  Ellipse(cr, -1.2, -1.2, 1.3, 1.8, {78, 64, 54});  // sheen on the crown
+  RimmedEllipse(cr, -4.7, 1.6, 0.9, 1.3, kSkinShade);  // ears
+  RimmedEllipse(cr, 4.7, 1.6, 0.9, 1.3, kSkinShade);
+  RimmedEllipse(cr, 0, 1.1, 4.5, 4.8, kSkin);  // the face shows at the front
+  Ellipse(cr, 0, 5.9, 0.9, 0.8, kSkinShade);  // nose tip
+  Ellipse(cr, 0, 0.0, 4.6, 4.7, kHair);
+  Ellipse(cr, -3.9, 1.8, 0.8, 1.6, kHairGrey);  // greying temples
+  Ellipse(cr, 3.9, 1.8, 0.8, 1.6, kHairGrey);
+  Ellipse(cr, 0, -0.2, 2.6, 3.6, kHair);
+  Ellipse(cr, -1.0, -1.4, 1.2, 1.5, {84, 70, 58});  // sheen on the crown
   // Sunglasses pushed up on the forehead.
-  Line(cr, -4.6, 3.5, 4.6, 3.5, {18, 18, 20}, 1.5);
-  FillRect(cr, -3.4, 3.0, 1.0, 0.7, {120, 120, 130});
+  Line(cr, -4.3, 3.3, 4.3, 3.3, {16, 16, 18}, 1.4);
+  FillRect(cr, -3.0, 2.8, 1.0, 0.6, {130, 130, 140});
 }
 
-void HeadCapped(cairo_t* cr, const Outfit& o) {
-  Ellipse(cr, -5.4, 1.4, 1.1, 1.5, kSkinShade);  // ears under the cap
-  Ellipse(cr, 5.4, 1.4, 1.1, 1.5, kSkinShade);
-  Ellipse(cr, 0, 4.6, 4.6, 3.1, {20, 20, 18});  // the peak
-  Ellipse(cr, -1.6, 5.6, 1.6, 0.8, {90, 90, 88});
-  Ellipse(cr, 0, 0.2, 6.0, 5.6, o.coatSeam);
-  Ellipse(cr, 0, 0.0, 5.2, 4.8, o.coat);
-  Ellipse(cr, -1.0, -1.0, 2.4, 2.0, Mix(o.coat, {255, 255, 240}, 0.18));
-  Ellipse(cr, 0, 4.2, 1.3, 1.0, {226, 186, 70});  // badge
-  FillRect(cr, -0.5, 3.9, 1.0, 0.6, {170, 40, 36});
+void HeadCapped(cairo_t* cr) {
+  RimmedEllipse(cr, -4.8, 1.6, 0.9, 1.2, kSkinShade);  // ears under the cap
+  RimmedEllipse(cr, 4.8, 1.6, 0.9, 1.2, kSkinShade);
+  RimmedEllipse(cr, 0, 4.9, 4.0, 2.9, {20, 20, 18});  // the peak
+  Ellipse(cr, -1.5, 6.2, 1.5, 0.7, {96, 96, 92});
+  Ellipse(cr, 0, 0.2, 5.4 + kRim, 5.0 + kRim, kOutline);
+  Ellipse(cr, 0, 0.2, 5.4, 5.0, Darker(kCrown));
+  Ellipse(cr, 0, 0.0, 4.5, 4.1, kCrown);
+  Ellipse(cr, -1.0, -1.0, 2.2, 1.8, Mix(kCrown, {255, 255, 240}, 0.22));
+  Ellipse(cr, 0, 3.9, 1.4, 1.1, {226, 186, 70});  // badge
+  FillRect(cr, -0.5, 3.6, 1.0, 0.6, {170, 40, 36});
 }
 
 void DrawHero(cairo_t* cr, const Outfit& o, const Pose& p) {
@@ -188,14 +203,8 @@ void DrawHero(cairo_t* cr, const Outfit& o, const Pose& p) {
   Shoulders(cr, o);
   if (o.cap) UniformMarks(cr, o);
   if (p.reach != 0) ReachingArm(cr, o, p.reach);
-  // Collar behind the neck.
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0.6, 6.0, M_PI * 1.12, M_PI * 1.88);
-  SetColor(cr, o.coatSeam);
-  cairo_set_line_width(cr, 1.2);
-  cairo_stroke(cr);
   if (o.cap)
-    HeadCapped(cr, o);
+    HeadCapped(cr);
   else
     HeadBare(cr);
 }

@@ -22,7 +22,10 @@ struct Cursor {
 
   bool More() const { return ok && pos < end; }
   std::uint8_t Byte() {
-    if (pos >= end) { ok = false; return 0; }
+    if (pos >= end) {
+      ok = false;
+      return 0;
+    }
     return bytes[pos++];
   }
   std::uint32_t Fixed(int count) {
@@ -42,7 +45,11 @@ struct Cursor {
     return 0;
   }
   void Skip(std::uint32_t count) {
-    if (count > end - pos) { ok = false; pos = end; return; }
+    if (count > end - pos) {
+      ok = false;
+      pos = end;
+      return;
+    }
     pos += count;
   }
 };
@@ -70,7 +77,10 @@ bool ReadTrack(Cursor& c, MidiSummary& s, TrackData& t) {
     tick += c.Varlen();
     std::uint8_t status = c.Byte();
     if (status < 0x80) {  // running status: this byte is already data
-      if (running == 0) { s.error = "data byte without a status"; return false; }
+      if (running == 0) {
+        s.error = "data byte without a status";
+        return false;
+      }
       --c.pos;
       status = running;
     }
@@ -95,7 +105,10 @@ bool ReadTrack(Cursor& c, MidiSummary& s, TrackData& t) {
       int kind = status & 0xf0, channel = status & 0x0f;
       int a = c.Byte();
       int b = (kind == 0xc0 || kind == 0xd0) ? 0 : c.Byte();
-      if (a > 0x7f || b > 0x7f) { s.error = "data byte out of range"; return false; }
+      if (a > 0x7f || b > 0x7f) {
+        s.error = "data byte out of range";
+        return false;
+      }
       if (kind == 0xc0) s.programs.insert(a);
       if (kind == 0x90 && b > 0) {
         ++s.notesPerChannel[channel];
@@ -106,8 +119,14 @@ bool ReadTrack(Cursor& c, MidiSummary& s, TrackData& t) {
     }
     t.lastTick = tick;
   }
-  if (!c.ok) { s.error = "track cut short"; return false; }
-  if (!t.ended) { s.error = "track without an end"; return false; }
+  if (!c.ok) {
+    s.error = "track cut short";
+    return false;
+  }
+  if (!t.ended) {
+    s.error = "track without an end";
+    return false;
+  }
   for (const auto& [key, count] : open) s.hangingNotes += count;
   return true;
 }
@@ -134,16 +153,22 @@ double TickSeconds(std::uint64_t tick, int division,
 }  // namespace
 
 int MidiSummary::ChannelsWithNotes() const {
-  return static_cast<int>(std::count_if(notesPerChannel.begin(), notesPerChannel.end(),
-                                        [](int n) { return n > 0; }));
+  return static_cast<int>(
+      std::count_if(notesPerChannel.begin(), notesPerChannel.end(), [](int n) { return n > 0; }));
 }
 
 MidiSummary ReadMidi(const std::vector<std::uint8_t>& bytes) {
   MidiSummary s;
   Cursor c{bytes, 0, bytes.size()};
-  if (c.Fixed(4) != 0x4d546864) { s.error = "no MThd header"; return s; }
+  if (c.Fixed(4) != 0x4d546864) {
+    s.error = "no MThd header";
+    return s;
+  }
   std::uint32_t headerLen = c.Fixed(4);
-  if (!c.ok || headerLen < 6) { s.error = "short header"; return s; }
+  if (!c.ok || headerLen < 6) {
+    s.error = "short header";
+    return s;
+  }
   std::size_t headerEnd = c.pos + headerLen;
   s.format = static_cast<int>(c.Fixed(2));
   int declared = static_cast<int>(c.Fixed(2));
@@ -157,8 +182,14 @@ MidiSummary ReadMidi(const std::vector<std::uint8_t>& bytes) {
   std::vector<TrackData> tracks;
   while (c.pos + 8 <= bytes.size()) {
     std::uint32_t id = c.Fixed(4), len = c.Fixed(4);
-    if (len > bytes.size() - c.pos) { s.error = "chunk runs past the end"; return s; }
-    if (id != 0x4d54726b) { c.pos += len; continue; }  // unknown chunks are skipped
+    if (len > bytes.size() - c.pos) {
+      s.error = "chunk runs past the end";
+      return s;
+    }
+    if (id != 0x4d54726b) {
+      c.pos += len;
+      continue;
+    }  // unknown chunks are skipped
     Cursor body{bytes, c.pos, c.pos + len};
     TrackData t;
     if (!ReadTrack(body, s, t)) return s;
@@ -166,7 +197,10 @@ MidiSummary ReadMidi(const std::vector<std::uint8_t>& bytes) {
     c.pos += len;
   }
   s.trackCount = static_cast<int>(tracks.size());
-  if (s.trackCount == 0 || s.trackCount != declared) { s.error = "track count mismatch"; return s; }
+  if (s.trackCount == 0 || s.trackCount != declared) {
+    s.error = "track count mismatch";
+    return s;
+  }
 
   // Tempo changes in any track govern the shared timeline.
   std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos;

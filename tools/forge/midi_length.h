@@ -16,11 +16,11 @@ struct MidiSummary {
   std::string error;  // why the file was refused
   int format = 0;
   int trackCount = 0;
-  double seconds = 0;           // time of the last event of any track (end-of-track included)
+  double seconds = 0;             // time of the last event of any track (end-of-track included)
   double lastNoteOffSeconds = 0;  // time the last sounding note is released
-  std::set<int> programs;       // every program change (0-127)
+  std::set<int> programs;         // every program change (0-127)
   std::array<int, 16> notesPerChannel{};  // note-ons with a velocity, by channel (0-15)
-  int hangingNotes = 0;         // note-ons never released
+  int hangingNotes = 0;                   // note-ons never released
 
   int ChannelsWithNotes() const;
 };

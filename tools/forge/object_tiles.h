@@ -57,6 +57,7 @@ constexpr Rgb kYellow{236, 204, 48};
 constexpr Rgb kPink{230, 120, 160};
 constexpr Rgb kPurple{110, 60, 130};
 constexpr Rgb kChalk{236, 236, 228};
+constexpr Rgb kCompany{30, 98, 72};  // Islamia Oil's green
 
 // --- Shapes (tile coordinates, pixel centres at .5) -----------------------------
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c);
@@ -78,7 +79,8 @@ struct Entry {
 };
 std::span<const Entry> CastEntries();     // people standing, from the look table
 std::span<const Entry> FigureEntries();   // seated people, groups and animals
-std::span<const Entry> FixtureEntries();  // doors, switches, signs, cabinets, carts, barriers
+std::span<const Entry> DoorEntries();     // doors, switches and signs
+std::span<const Entry> FixtureEntries();  // cabinets, carts, crates, barriers, street things
 std::span<const Entry> ItemEntries();     // pick-ups and inventory pictures
 std::span<const Entry> FloorEntries();    // floor things and decorations
 

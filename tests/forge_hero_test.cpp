@@ -1,0 +1,199 @@
+// The hero's sprite sheets as the game reads them: every frame the game's own table
+// names is drawn inside its rectangle, readable both straight and one column to the
+// left, nothing strays outside the frames, the walk and the use gesture move, and the
+// disguise is the same man in other clothes.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "forge.h"
+#include "screen/compositing.h"
+
+namespace {
+
+constexpr std::uint32_t kKey = 0x00FFFF;
+const std::array<std::string, 2> kSheets = {"Morvane01.dat", "Morvane14.dat"};
+// One name for each rectangle; Walk5 and Walk6 share those of Walk3 and Walk2.
+const std::array<std::string, 7> kFrameNames = {"Stand", "Walk1", "Walk2", "Walk3",
+                                                "Walk4", "Use1",  "Use2"};
+// "Right" stands for the sideways set, "Down" for the up-and-down set.
+const std::array<std::string, 2> kSets = {"Right", "Down"};
+
+struct Sheet {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0xRRGGBB
+  std::uint32_t At(int x, int y) const {
+    return x < 0 || y < 0 || x >= width || y >= height ? kKey : pixels[y * width + x];
+  }
+  bool Drawn(int x, int y) const { return At(x, y) != kKey; }
+};
+
+Sheet Load(const std::string& name) {
+  const std::string path = std::string(VELTRANE_GAME_DIR) + "/" + name;
+  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+  Sheet s;
+  if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
+    s.width = cairo_image_surface_get_width(png);
+    s.height = cairo_image_surface_get_height(png);
+    const unsigned char* data = cairo_image_surface_get_data(png);
+    const int stride = cairo_image_surface_get_stride(png);
+    for (int y = 0; y < s.height; ++y)
+      for (int x = 0; x < s.width; ++x)
+        s.pixels.push_back(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] &
+                           0xFFFFFFu);
+  }
+  cairo_surface_destroy(png);
+  return s;
+}
+
+std::vector<vt::Rect> AllFrames() {
+  std::vector<vt::Rect> frames;
+  for (const auto& set : kSets)
+    for (const auto& name : kFrameNames) frames.push_back(vt::HeroFrame(name, set));
+  return frames;
+}
+
+// The frame's pixels, key where nothing is drawn.
+std::vector<std::uint32_t> Picture(const Sheet& s, vt::Rect r) {
+  std::vector<std::uint32_t> out;
+  for (int y = r.y; y < r.y + r.h; ++y)
+    for (int x = r.x; x < r.x + r.w; ++x) out.push_back(s.At(x, y));
+  return out;
+}
+
+int DrawnCount(const Sheet& s, vt::Rect r) {
+  int n = 0;
+  for (int y = r.y; y < r.y + r.h; ++y)
+    for (int x = r.x; x < r.x + r.w; ++x) n += s.Drawn(x, y);
+  return n;
+}
+
+// How far forward the figure reaches: the last drawn column (sideways, facing right)
+// or row (up and down, facing down) of the frame, counted from its start.
+int Front(const Sheet& s, vt::Rect r, bool sideways) {
+  int front = -1;
+  for (int y = r.y; y < r.y + r.h; ++y)
+    for (int x = r.x; x < r.x + r.w; ++x)
+      if (s.Drawn(x, y)) front = std::max(front, sideways ? x - r.x : y - r.y);
+  return front;
+}
+
+class ForgeHero : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const auto& name : kSheets) {
+      sheets.push_back(Load(name));
+      ASSERT_FALSE(sheets.back().pixels.empty()) << name << " is not a readable picture";
+    }
+  }
+  std::vector<Sheet> sheets;
+};
+
+TEST_F(ForgeHero, SheetsAreDeclaredKeyedAndHoldEveryFrame) {
+  const auto manifest = forge::HeroManifest();
+  ASSERT_EQ(manifest.size(), kSheets.size());
+  for (std::size_t i = 0; i < kSheets.size(); ++i) {
+    EXPECT_EQ(manifest[i].name, kSheets[i]);
+    EXPECT_TRUE(manifest[i].keyed) << kSheets[i];
+    EXPECT_EQ(sheets[i].width, manifest[i].width) << kSheets[i];
+    EXPECT_EQ(sheets[i].height, manifest[i].height) << kSheets[i];
+  }
+  for (const vt::Rect& r : AllFrames()) {
+    ASSERT_GT(r.w, 0);
+    for (const Sheet& s : sheets) {
+      EXPECT_GE(r.x, 0);
+      EXPECT_GE(r.y, 0);
+      EXPECT_LE(r.x + r.w, s.width);
+      EXPECT_LE(r.y + r.h, s.height);
+    }
+  }
+}
+
+// Right reads a frame's rectangle as it is, the other facings one column to the left, so
+// a figure touching either edge column would be cut off or show a neighbour's sliver.
+TEST_F(ForgeHero, EveryFrameIsDrawnWhereEveryFacingReadsIt) {
+  for (std::size_t i = 0; i < sheets.size(); ++i)
+    for (const auto& set : kSets)
+      for (const auto& name : kFrameNames) {
+        const vt::Rect r = vt::HeroFrame(name, set);
+        const std::string what = kSheets[i] + " " + set + " " + name;
+        EXPECT_GT(DrawnCount(sheets[i], {r.x, r.y, r.w - 1, r.h}), 40) << what;
+        EXPECT_EQ(DrawnCount(sheets[i], {r.x - 1, r.y, 1, r.h}), 0) << what << ": left edge";
+        EXPECT_EQ(DrawnCount(sheets[i], {r.x + r.w - 1, r.y, 1, r.h}), 0) << what << ": right edge";
+      }
+}
+
+TEST_F(ForgeHero, OutsideTheFramesIsKeyAndNoColourPassesForTheKey) {
+  const auto frames = AllFrames();
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    const Sheet& s = sheets[i];
+    int stray = 0;
+    int nearKey = 0;
+    for (int y = 0; y < s.height; ++y)
+      for (int x = 0; x < s.width; ++x) {
+        const std::uint32_t c = s.At(x, y);
+        if (c == kKey) continue;
+        if (forge::NearKey(c >> 16, (c >> 8) & 255, c & 255)) ++nearKey;
+        if (std::none_of(frames.begin(), frames.end(),
+                         [&](const vt::Rect& r) { return r.Contains(x, y); }))
+          ++stray;
+      }
+    EXPECT_EQ(stray, 0) << kSheets[i];
+    EXPECT_EQ(nearKey, 0) << kSheets[i];
+  }
+}
+
+TEST_F(ForgeHero, TheWalkChangesAndTheHandReachesForward) {
+  for (std::size_t i = 0; i < sheets.size(); ++i)
+    for (const auto& set : kSets) {
+      const Sheet& s = sheets[i];
+      const std::string what = kSheets[i] + " " + set;
+      std::vector<std::vector<std::uint32_t>> walk;
+      for (int step = 1; step <= 6; ++step) {
+        auto picture = Picture(s, vt::HeroFrame("Walk" + std::to_string(step), set));
+        if (std::find(walk.begin(), walk.end(), picture) == walk.end()) walk.push_back(picture);
+      }
+      EXPECT_GE(walk.size(), 3u) << what;
+      const bool sideways = set == "Right";
+      const int stand = Front(s, vt::HeroFrame("Stand", set), sideways);
+      const int use1 = Front(s, vt::HeroFrame("Use1", set), sideways);
+      const int use2 = Front(s, vt::HeroFrame("Use2", set), sideways);
+      EXPECT_GT(use1, stand) << what;
+      EXPECT_GE(use2, stand + 5) << what;
+    }
+}
+
+// The disguise changes the clothes, not the man: the game moves both sheets with the
+// same table and the same nudges.
+TEST_F(ForgeHero, TheDisguiseIsTheSameBuildInOtherColours) {
+  const Sheet& agent = sheets[0];
+  const Sheet& captain = sheets[1];
+  for (const vt::Rect& r : AllFrames()) {
+    int both = 0, either = 0, recoloured = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)
+      for (int x = r.x; x < r.x + r.w; ++x) {
+        const bool a = agent.Drawn(x, y), c = captain.Drawn(x, y);
+        both += a && c;
+        either += a || c;
+        if (a && c) {
+          const std::uint32_t p = agent.At(x, y), q = captain.At(x, y);
+          const int d = std::abs(int(p >> 16) - int(q >> 16)) +
+                        std::abs(int((p >> 8) & 255) - int((q >> 8) & 255)) +
+                        std::abs(int(p & 255) - int(q & 255));
+          recoloured += d > 60;
+        }
+      }
+    ASSERT_GT(either, 0);
+    EXPECT_GT(both * 10, either * 8) << "frame at " << r.x << "," << r.y;
+    EXPECT_GT(recoloured * 2, both) << "frame at " << r.x << "," << r.y;
+  }
+}
+
+}  // namespace
