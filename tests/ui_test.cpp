@@ -228,3 +228,37 @@ TEST_F(UiLoop, KeyboardMovesOptionsAndEnterPressesTheDefaultButton) {
 
 }  // namespace
 }  // namespace vt
+
+namespace vt {
+namespace {
+
+TEST_F(UiLoop, PointerFollowsWhatLiesUnderTheMouse) {
+  ControlForm form(ui);
+  form.Show();
+  form.Pointer = 7;
+  form.go->Pointer = 3;
+  // The handler may choose the pointer while the mouse moves over its control.
+  form.name->MouseMove = [&](int, int, int, int) { form.name->Pointer = 5; };
+  auto move = [&](int x, int y) {
+    InputEvent e;
+    e.kind = InputEvent::Kind::MouseMove;
+    e.x = x;
+    e.y = y;
+    platform.Push(e);
+  };
+  std::vector<int> seen;
+  form.AddTimer("Look", 10, true).OnTimer = [&] {
+    if (seen.empty() || seen.back() != platform.pointer) seen.push_back(platform.pointer);
+  };
+  move(20, 70);  // the button
+  platform.PushWait(20);
+  move(300, 300);  // the bare form
+  platform.PushWait(20);
+  move(20, 105);  // the text box, which picks its own
+  platform.PushWait(20);
+  RunUntilScriptEnds();
+  EXPECT_EQ(seen, (std::vector<int>{3, 7, 5}));
+}
+
+}  // namespace
+}  // namespace vt

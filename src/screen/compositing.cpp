@@ -60,18 +60,22 @@ constexpr int TwipSizedPixels(int pixels) { return (16 * pixels + 14) / 15; }
 
 void KeyedRows(Surface& destination, const Surface& background, const Surface& source, int w, int h,
                int x, int y, Color key) {
+  if (&background == &destination) {
+    // The usual case: the background is the destination itself, a plain keyed copy.
+    CopyKeyed(destination, x, y, source, 0, 0, w, h, key);
+    return;
+  }
   const int col0 = std::max(0, -x);
   const int row0 = std::max(0, -y);
   const int col1 = std::min(w, destination.Width() - x);
   const int row1 = std::min(h, destination.Height() - y);
-  const bool inPlace = &background == &destination;
   for (int row = row0; row < row1; ++row) {
     const Color* in = source.Row(row);
     Color* out = destination.Row(y + row);
     for (int col = col0; col < col1; ++col) {
       if ((in[col] & kRgbMask) != key)
         out[x + col] = in[col];
-      else if (!inPlace && background.Inside(x + col, y + row))
+      else if (background.Inside(x + col, y + row))
         out[x + col] = background.At(x + col, y + row);
     }
   }

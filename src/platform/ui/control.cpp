@@ -54,10 +54,20 @@ std::vector<std::string> WrapText(TextRenderer& text, const FontSpec& font,
   return lines;
 }
 
+std::string StripMnemonic(std::string_view caption) {
+  std::string shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // "&J" shows "J", "&&" shows "&"
+    shown += caption[i];
+  }
+  return shown;
+}
+
 void DrawCaption(Surface& canvas, TextRenderer& text, const FontSpec& font,
                  std::string_view caption, Rect box, Align align, Color color, bool vcenter) {
   if (caption.empty()) return;
-  const auto lines = WrapText(text, font, caption, box.w);
+  // Captions mark their keyboard letter with '&', which is not shown.
+  const auto lines = WrapText(text, font, StripMnemonic(caption), box.w);
   const int lineHeight = text.LineHeight(font);
   int y = box.y;
   if (vcenter) y += (box.h - lineHeight * static_cast<int>(lines.size())) / 2;
@@ -265,12 +275,15 @@ void PictureBox::Cls() {
 void PictureBox::Paint(Surface& canvas, int originX, int originY, TextRenderer&) const {
   const Rect r{originX + Bounds.x, originY + Bounds.y, Bounds.w, Bounds.h};
   if (!Transparent) FillRect(canvas, r, BackColor);
-  const int w = std::min(Bounds.w, Picture.Width());
-  const int h = std::min(Bounds.h, Picture.Height());
+  // A border takes the outer pixel; the picture shows inside it.
+  const int inset = Border ? 1 : 0;
+  const Surface& shown = Source ? *Source : Picture;
+  const int w = std::min(Bounds.w - 2 * inset, shown.Width());
+  const int h = std::min(Bounds.h - 2 * inset, shown.Height());
   if (Transparent)
-    CopyKeyed(canvas, r.x, r.y, Picture, 0, 0, w, h);
+    CopyKeyed(canvas, r.x + inset, r.y + inset, shown, 0, 0, w, h);
   else
-    Copy(canvas, r.x, r.y, Picture, 0, 0, w, h);
+    Copy(canvas, r.x + inset, r.y + inset, shown, 0, 0, w, h);
   if (Border) FrameRect(canvas, r, kBlack);
 }
 

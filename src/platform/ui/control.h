@@ -52,6 +52,8 @@ class Control {
   bool Border = false;
   Align Alignment = Align::Left;
   FontSpec Font;
+  // Mouse pointer over the control (from Platform::CreatePointer); -1: the form's.
+  int Pointer = -1;
 
   std::function<void()> Click;
   MouseHandler MouseDown;
@@ -114,6 +116,8 @@ class PictureBox : public Control {
   PictureBox(Form& owner, std::string name, int index, Rect bounds);
   // What the box shows; drawing code writes into it directly.
   Surface Picture;
+  // When set, the box shows this surface (owned elsewhere) instead of Picture.
+  const Surface* Source = nullptr;
   // Printing pen, in pixels of the box.
   int CurrentX = 0;
   int CurrentY = 0;
@@ -142,6 +146,9 @@ class ControlArray {
 // and between words where a line would grow too long.
 std::vector<std::string> WrapText(TextRenderer& text, const FontSpec& font,
                                   std::string_view caption, int width);
+
+// A caption as shown: '&' marks the keyboard letter and is dropped ("&&" is one '&').
+std::string StripMnemonic(std::string_view caption);
 
 // Draws a wrapped caption inside `box` with the given alignment; `vcenter`
 // centres the block of lines vertically.

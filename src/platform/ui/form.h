@@ -72,6 +72,8 @@ class Form {
   // Background: the colour, then the picture (if any) at the top-left corner.
   Color BackColor = kButtonFace;
   Surface Picture;
+  // Mouse pointer over the form (from Platform::CreatePointer); -1: the arrow.
+  int Pointer = -1;
 
   template <class T>
   T& Add(std::string name, int index, Rect bounds) {

@@ -104,14 +104,14 @@ void Ui::RunModal(Form& form) {
 }
 
 void Ui::Sleep(int ms) {
-  Refresh();
+  if (platform_.ShowsFrames()) Refresh();
   platform_.Delay(static_cast<std::uint64_t>(std::max(0, ms)) * 1000);
 }
 
 void Ui::DoEvents() {
   FireDueTimers();
   while (auto event = platform_.PollEvent()) Dispatch(*event);
-  Refresh();
+  if (platform_.ShowsFrames()) Refresh();
 }
 
 void Ui::End() {
@@ -127,7 +127,7 @@ void Ui::Refresh() {
 void Ui::PumpOnce() {
   FireDueTimers();
   if (ended_) return;
-  Refresh();
+  if (platform_.ShowsFrames()) Refresh();
   const std::uint64_t deadline = NextTimerDue();
   if (auto event = platform_.WaitEvent(deadline)) Dispatch(*event);
 }
@@ -236,6 +236,14 @@ void Ui::DispatchMouse(const InputEvent& event) {
   const int fy = event.y - form->Bounds.y;
   Control* control = captured_ ? captured_ : form->ControlAt(fx, fy);
   if (control && !control->Enabled) control = nullptr;
+  // Controls hear positions in their own pixels, inside a picture box's border.
+  int cx = 0;
+  int cy = 0;
+  if (control) {
+    const int inset = control->Kind() == ControlKind::PictureBox && control->Border ? 1 : 0;
+    cx = fx - control->Bounds.x - inset;
+    cy = fy - control->Bounds.y - inset;
+  }
 
   if (event.kind == Kind::MouseDown) {
     if (!modal && form != TopForm()) form->BringToFront();
@@ -244,9 +252,7 @@ void Ui::DispatchMouse(const InputEvent& event) {
     if (control) {
       if (control->CanFocus()) form->SetFocus(control);
       if (event.button == kLeftButton) control->Pressed = true;
-      if (control->MouseDown)
-        control->MouseDown(event.button, event.shift, fx - control->Bounds.x,
-                           fy - control->Bounds.y);
+      if (control->MouseDown) control->MouseDown(event.button, event.shift, cx, cy);
     } else {
       form->Form_MouseDown(event.button, event.shift, fx, fy);
     }
@@ -254,11 +260,12 @@ void Ui::DispatchMouse(const InputEvent& event) {
   }
   if (event.kind == Kind::MouseMove) {
     if (control) {
-      if (control->MouseMove)
-        control->MouseMove(buttons_, event.shift, fx - control->Bounds.x, fy - control->Bounds.y);
+      if (control->MouseMove) control->MouseMove(buttons_, event.shift, cx, cy);
     } else {
       form->Form_MouseMove(buttons_, event.shift, fx, fy);
     }
+    // After the handler: it may have just chosen the pointer to show.
+    if (form->Visible()) UpdatePointer(form, control);
     return;
   }
   // MouseUp: the click belongs to the control the button went down on, if the
@@ -270,8 +277,7 @@ void Ui::DispatchMouse(const InputEvent& event) {
   if (control) {
     const bool wasPressed = control->Pressed;
     control->Pressed = false;
-    if (control->MouseUp)
-      control->MouseUp(event.button, event.shift, fx - control->Bounds.x, fy - control->Bounds.y);
+    if (control->MouseUp) control->MouseUp(event.button, event.shift, cx, cy);
     const bool over = control->Visible && control->Bounds.Contains(fx, fy);
     if (over && wasPressed && event.button == kLeftButton) {
       if (control->Kind() == ControlKind::OptionButton)
@@ -282,6 +288,15 @@ void Ui::DispatchMouse(const InputEvent& event) {
   } else {
     form->Form_MouseUp(event.button, event.shift, fx, fy);
     if (event.button == kLeftButton) form->Form_Click();
+  }
+}
+
+void Ui::UpdatePointer(const Form* form, const Control* control) {
+  int pointer = control && control->Pointer >= 0 ? control->Pointer : -1;
+  if (pointer < 0 && form) pointer = form->Pointer;
+  if (pointer != pointerShown_) {
+    pointerShown_ = pointer;
+    platform_.SetPointer(pointer);
   }
 }
 

@@ -82,6 +82,8 @@ class Ui {
   void DispatchKey(const InputEvent& event);
   void DispatchMouse(const InputEvent& event);
   Form* FormAt(int x, int y) const;
+  // Shows the pointer of what lies under the mouse.
+  void UpdatePointer(const Form* form, const Control* control);
   void Paint();
 
   Platform& platform_;
@@ -94,6 +96,7 @@ class Ui {
   Control* captured_ = nullptr;  // control holding the mouse while a button is down
   Form* capturedForm_ = nullptr;
   int buttons_ = 0;
+  int pointerShown_ = -1;
 };
 
 }  // namespace vt
