@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/sdl/sdl_reference_blit.h"
 #include "screen/compositing.h"
 
 namespace vt {
@@ -44,6 +45,19 @@ void BM_TileCopyKeyed(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TileCopyKeyed)->ArgName("scattered")->Arg(0)->Arg(1);
+
+// SDL's own colour-keyed blit on the same tiles, for comparison.
+void BM_TileSdlKeyedBlit(benchmark::State& state) {
+  const Surface tile = Strip(state.range(0) != 0 ? Tiles::Scattered : Tiles::Shaped);
+  Surface target(kTile, kTile, kBlack);
+  SdlKeyedBlit blit(tile, target);
+  for (auto _ : state) {
+    blit.Blit(0, 0, kTile, kTile, 0, 0);
+    benchmark::DoNotOptimize(target.Pixels().data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_TileSdlKeyedBlit)->ArgName("scattered")->Arg(0)->Arg(1);
 
 void BM_TileCopy(benchmark::State& state) {
   const Surface tile = Strip(Tiles::Shaped);

@@ -1,6 +1,7 @@
 // Helpers shared by the suites: media without files or fonts, and a headless game.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,22 @@ class NullText : public TextRenderer {
 class NullMedia : public Media {
  public:
   std::optional<Surface> LoadPicture(const std::string&) override { return std::nullopt; }
+  TextRenderer& Text() override { return text_; }
+  bool SavePng(const Surface&, const std::string&) override { return false; }
+
+ private:
+  NullText text_;
+};
+
+// Pictures kept in memory by path, as if they were files.
+class MemoryMedia : public Media {
+ public:
+  std::map<std::string, Surface> files;
+  std::optional<Surface> LoadPicture(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
   TextRenderer& Text() override { return text_; }
   bool SavePng(const Surface&, const std::string&) override { return false; }
 

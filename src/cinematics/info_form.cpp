@@ -25,11 +25,18 @@ void InfoForm::Form_Load() {
   Bounds = {0, 0, 640, 480};
   ui().SetView(Bounds);
   EnterFullScreenOnce(game_);
-  TitleLabel->Caption = "Veltrane";
+  TitleLabel->Caption = "Veltrane\r\n\r\nEnter: a new game    Esc: leave";
 }
 
 void InfoForm::Form_KeyDown(int& keyCode, int) {
   if (keyCode == key::kEscape) ExitGame(game_);
+  if (keyCode == key::kEnter) {
+    // Until the title screen is there, Enter starts a new game as its first item does.
+    game_.world.District = 1;
+    game_.gameForm.Show();
+    game_.gameForm.StartNewGame("NEW");
+    Unload();
+  }
 }
 
 }  // namespace vt

@@ -1,6 +1,8 @@
 // The program object: owns the windows and runs the start-up window.
 #include "shell/game.h"
 
+#include <iostream>
+
 #include "audio/sound.h"
 #include "platform/files.h"
 #include "shell/startup.h"
@@ -14,7 +16,8 @@ Game::Game(Platform& p, std::string programFolder)
       worldStorage_(std::make_unique<WorldState>()),
       world(*worldStorage_),
       mode(*this),
-      infoForm(*this) {
+      infoForm(*this),
+      gameForm(*this) {
   // Closing the window leaves through the one orderly exit.
   ui.OnQuitRequest = [this] { ExitGame(*this); };
 }
@@ -33,5 +36,38 @@ int Game::Run() {
 std::string Game::Path(std::string_view name) const { return DataPath(folder, name); }
 
 void Game::PlaySound(std::string_view effect) { vt::PlaySound(platform, world, folder, effect); }
+
+bool Game::LoadPicture(Surface& into, std::string_view name) {
+  auto picture = platform.LoadPicture(Path(name));
+  if (!picture) {
+    ReportOnce("cannot read the picture " + Path(name));
+    return false;
+  }
+  into = std::move(*picture);
+  return true;
+}
+
+void Game::ReportOnce(const std::string& problem) {
+  if (reported_.insert(problem).second) std::cerr << "Veltrane: " << problem << "\n";
+}
+
+int Game::PointerFrom(std::string_view name) {
+  if (auto it = pointers_.find(name); it != pointers_.end()) return it->second;
+  Surface picture;
+  int pointer = -1;
+  // The hot spot is the picture's centre: the arrows point from there.
+  if (LoadPicture(picture, name))
+    pointer = platform.CreatePointer(picture, picture.Width() / 2, picture.Height() / 2);
+  pointers_.emplace(std::string(name), pointer);
+  return pointer;
+}
+
+void Game::Request(std::string what) {
+  if (!requests.empty() && requests.back().what == what) {
+    ++requests.back().times;
+    return;
+  }
+  requests.push_back({std::move(what), 1});
+}
 
 }  // namespace vt

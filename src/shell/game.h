@@ -7,7 +7,10 @@
 // ends in ExitGame, which puts the display back and ends the program.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <set>
+#include <vector>
 #include <random>
 #include <string>
 #include <string_view>
@@ -16,6 +19,7 @@
 #include "platform/platform.h"
 #include "platform/ui/ui.h"
 #include "screen/compositing.h"
+#include "screen/game_form.h"
 #include "shell/mode_form.h"
 #include "world/world_state.h"
 
@@ -36,6 +40,23 @@ class Game {
   std::string Path(std::string_view name) const;
   void PlaySound(std::string_view effect);
 
+  // Loads a picture file of the program's folder into `into`; a missing or
+  // unreadable file leaves it as it was and is reported once on standard error.
+  bool LoadPicture(Surface& into, std::string_view name);
+  // Prints a problem with a data file on standard error, once per run.
+  void ReportOnce(const std::string& problem);
+  // The mouse pointer made from a picture file (cached); -1 when it cannot be made.
+  int PointerFrom(std::string_view name);
+
+  // Requests to windows that are not built yet, for the dump; repeats of the
+  // same request are counted rather than listed again.
+  struct Request {
+    std::string what;
+    int times = 1;
+  };
+  std::vector<Request> requests;
+  void Request(std::string what);
+
   Platform& platform;
   const std::string folder;
   Ui ui;
@@ -52,6 +73,11 @@ class Game {
   // Windows.
   Mode mode;
   InfoForm infoForm;
+  GameForm gameForm;
+
+ private:
+  std::map<std::string, int, std::less<>> pointers_;
+  std::set<std::string, std::less<>> reported_;
 };
 
 }  // namespace vt

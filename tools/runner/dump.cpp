@@ -70,6 +70,10 @@ Json DumpState(const Game& game, HeadlessPlatform& platform) {
     messages.Push(std::move(box));
   }
   root.Set("messages", std::move(messages));
+  Json requests = Json::MakeArray();
+  for (const auto& r : game.requests)
+    requests.Push(r.times == 1 ? r.what : r.what + " (" + std::to_string(r.times) + " times)");
+  root.Set("requests", std::move(requests));
   root.Set("ended", game.ui.Ended());
   root.Set("clock_ms", static_cast<double>(platform.NowUs() / 1000));
   return root;

@@ -1,0 +1,125 @@
+// What the game screen costs per screen change and per walking tick, on a
+// headless game with a generated 30-screen district.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/headless/headless_platform.h"
+#include "shell/game.h"
+
+namespace vt {
+namespace {
+
+namespace fs = std::filesystem;
+
+class QuietText : public TextRenderer {
+ public:
+  TextSize Measure(const FontSpec&, std::string_view t) override {
+    return {static_cast<int>(t.size()) * 6, 12};
+  }
+  int LineHeight(const FontSpec&) override { return 12; }
+  void Draw(Surface&, int, int, const FontSpec&, std::string_view, Color) override {}
+};
+
+// The strips and the sprite sheet in memory; every other file is absent.
+class BenchMedia : public Media {
+ public:
+  std::map<std::string, Surface> files;
+  std::optional<Surface> LoadPicture(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  TextRenderer& Text() override { return text_; }
+  bool SavePng(const Surface&, const std::string&) override { return false; }
+
+ private:
+  QuietText text_;
+};
+
+// A district of 5 rows × 6 columns of screens, every cell a floor tile and
+// every other cell an object, as busy as a real screen gets.
+void WriteDistrict(const fs::path& path) {
+  std::ofstream out(path);
+  out << "0\n0\n60\n120\n";
+  char cell[8];
+  for (int row = 1; row <= 5; ++row) {
+    for (int col = 1; col <= 6; ++col) {
+      out << row << "\n" << col << "\n";
+      for (int line = 0; line < 24; ++line) {
+        for (int c = 1; c <= 20; ++c) {
+          const int code = line < 12 ? (line + c) % 40 : ((line + c) % 2 ? 999 : (c * 7) % 90);
+          std::snprintf(cell, sizeof cell, "%03d", code);
+          out << cell;
+        }
+        out << "\n";
+      }
+    }
+  }
+}
+
+struct BenchGame {
+  fs::path dir = fs::temp_directory_path() / "veltrane-bench";
+  BenchMedia media;
+  std::unique_ptr<HeadlessPlatform> platform;
+  std::unique_ptr<Game> game;
+
+  BenchGame() {
+    fs::create_directories(dir);
+    WriteDistrict(dir / "Strategy01.dat");
+    Surface back(192 * 30, 30);
+    for (int x = 0; x < back.Width(); ++x)
+      for (int y = 0; y < 30; ++y) back.Set(x, y, Rgb(x & 255, y * 8, 90));
+    Surface front(194 * 30, 30, kKeyColor);
+    for (int t = 0; t < 194; ++t) FillRect(front, {30 * t + 6, 6, 18, 18}, Rgb(t, 20, 200));
+    media.files[(dir / "Morvane15.dat").string()] = back;
+    media.files[(dir / "Morvane16.dat").string()] = front;
+    media.files[(dir / "Morvane01.dat").string()] = Surface(130, 95, Rgb(200, 180, 150));
+    platform = std::make_unique<HeadlessPlatform>(media);
+    game = std::make_unique<Game>(*platform, dir.string());
+    ApplyStartupSettings(game->world);
+    game->world.FullScreen = true;
+    game->world.District = 1;
+    game->gameForm.Show();
+    game->gameForm.StartNewGame("NEW");
+  }
+  ~BenchGame() { fs::remove_all(dir); }
+};
+
+// A screen change: read the district file, compose both layers, copy to BG,
+// draw the hero, name the place.
+void BM_SetScreen(benchmark::State& state) {
+  BenchGame b;
+  WorldState& w = b.game->world;
+  int n = 0;
+  for (auto _ : state) {
+    w.ScreenRow = static_cast<std::int16_t>(5 - n % 5);  // the far screens read the most
+    w.ScreenCol = static_cast<std::int16_t>(6 - n % 6);
+    b.game->gameForm.SetScreen();
+    ++n;
+  }
+}
+BENCHMARK(BM_SetScreen)->Unit(benchmark::kMicrosecond);
+
+// One walking tick: ten one-pixel steps, each asking what lies ahead, and one
+// hero drawing.
+void BM_WalkingTick(benchmark::State& state) {
+  BenchGame b;
+  WorldState& w = b.game->world;
+  for (auto _ : state) {
+    w.HeroX = 100;
+    w.HeroY = 150;
+    w.HeroFacing = "Right";
+    w.WalkDir = 1;
+    b.game->gameForm.Timer1_Timer();
+  }
+}
+BENCHMARK(BM_WalkingTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vt

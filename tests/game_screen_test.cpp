@@ -1,0 +1,359 @@
+// The game screen: composing a screen from a district file, a new game, the
+// place names and their music, and walking under keys and mouse.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "platform/headless/headless_platform.h"
+#include "screen/places.h"
+#include "shell/game.h"
+#include "test_support.h"
+
+namespace vt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Background tile t is filled with (t, 100, 0); object tile f is a centred
+// 10 × 10 square of (f, 0, 200) on the key colour.
+Color BackColorOf(int t) { return Rgb(t, 100, 0); }
+Color FrontColorOf(int f) { return Rgb(f, 0, 200); }
+
+Surface MakeBackStrip() {
+  Surface s(192 * 30, 30);
+  for (int t = 0; t < 192; ++t) FillRect(s, {30 * t, 0, 30, 30}, BackColorOf(t));
+  return s;
+}
+
+Surface MakeFrontStrip() {
+  Surface s(194 * 30, 30, kKeyColor);
+  for (int f = 0; f < 194; ++f) FillRect(s, {30 * f + 10, 10, 10, 10}, FrontColorOf(f));
+  return s;
+}
+
+// A screen's tiles: every background cell `back`, objects placed by the caller.
+struct ScreenTiles {
+  int row;
+  int col;
+  int back = 0;
+  std::map<std::pair<int, int>, int> objects;  // (tile row, tile col) -> code
+};
+
+std::string TileLine(const std::function<int(int)>& codeAt) {
+  std::string line;
+  char buf[8];
+  for (int col = 1; col <= 20; ++col) {
+    std::snprintf(buf, sizeof buf, "%03d", codeAt(col));
+    line += buf;
+  }
+  return line;
+}
+
+void WriteDistrict(const fs::path& path, int height, int width,
+                   const std::vector<ScreenTiles>& screens) {
+  std::ofstream out(path);
+  out << "0\n0\n" << height << "\n" << width << "\n";
+  for (const auto& s : screens) {
+    out << s.row << "\n" << s.col << "\n";
+    for (int r = 1; r <= 12; ++r) out << TileLine([&](int) { return s.back; }) << "\n";
+    for (int r = 1; r <= 12; ++r)
+      out << TileLine([&](int c) {
+        auto it = s.objects.find({r, c});
+        return it == s.objects.end() ? 999 : it->second;
+      }) << "\n";
+  }
+}
+
+class GameScreen : public ::testing::Test {
+ protected:
+  fs::path dir = fs::temp_directory_path() / ("veltrane-screen-" + std::to_string(::getpid()));
+  test::MemoryMedia media;
+  HeadlessPlatform platform{media};
+  std::unique_ptr<Game> game;
+  WorldState* w = nullptr;
+  GameForm* form = nullptr;
+
+  void SetUp() override {
+    fs::create_directories(dir);
+    media.files[(dir / "Morvane15.dat").string()] = MakeBackStrip();
+    media.files[(dir / "Morvane16.dat").string()] = MakeFrontStrip();
+    Surface hero(130, 95, kKeyColor);
+    FillRect(hero, {0, 0, 130, 95}, Rgb(250, 250, 250));
+    media.files[(dir / "Morvane01.dat").string()] = hero;
+    // District 1: 2 screen rows × 3 columns; the new game's screen (1, 3) has objects.
+    std::vector<ScreenTiles> d1;
+    for (int r = 1; r <= 2; ++r)
+      for (int c = 1; c <= 3; ++c) d1.push_back({r, c, 10 * r + c, {}});
+    d1[2].objects = {{{3, 4}, 96}, {{3, 5}, 97}, {{4, 4}, 50}};
+    WriteDistrict(dir / "Strategy01.dat", 24, 60, d1);
+    std::vector<ScreenTiles> d6 = {{1, 1, 4, {}}, {1, 2, 4, {}}, {2, 1, 4, {}}, {2, 2, 4, {}}};
+    WriteDistrict(dir / "Strategy06.dat", 24, 40, d6);
+    std::vector<ScreenTiles> d8;
+    for (int r = 1; r <= 5; ++r)
+      for (int c = 1; c <= 6; ++c) d8.push_back({r, c, 0, {}});
+    WriteDistrict(dir / "Strategy08.dat", 60, 120, d8);
+
+    game = std::make_unique<Game>(platform, dir.string());
+    w = &game->world;
+    form = &game->gameForm;
+    ApplyStartupSettings(*w);
+    w->FullScreen = true;
+    w->District = 1;
+    form->Show();
+    form->StartNewGame("NEW");
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // Runs the event loop over the queued input and waits.
+  void Play() {
+    try {
+      game->ui.Run();
+    } catch (const ScriptEnded&) {
+    }
+  }
+  void GoTo(int district, int row, int col) {
+    w->District = static_cast<std::int16_t>(district);
+    w->ScreenRow = static_cast<std::int16_t>(row);
+    w->ScreenCol = static_cast<std::int16_t>(col);
+    form->SetScreen();
+  }
+  int Count(const std::string& effect) const {
+    int n = 0;
+    for (const auto& e : platform.effects) n += e.name == effect;
+    return n;
+  }
+  int Opens() const {
+    int n = 0;
+    for (const auto& c : platform.musicCommands) n += c.rfind("open ", 0) == 0;
+    return n;
+  }
+  std::string LastOpen() const {
+    for (auto it = platform.musicCommands.rbegin(); it != platform.musicCommands.rend(); ++it)
+      if (it->rfind("open ", 0) == 0) return *it;
+    return "";
+  }
+  Color At(int x, int y) const { return game->surfaces.GameBox.At(x, y); }
+  Color CellCentre(int row, int col) const { return At(30 * col - 45 + 15, 30 * row - 45 + 15); }
+};
+
+TEST_F(GameScreen, NewGameOpensInTheSecretRoomWithTheBriefing) {
+  EXPECT_EQ(w->ScreenRow, 1);
+  EXPECT_EQ(w->ScreenCol, 3);
+  EXPECT_EQ(form->Zone->Caption, "Prestigious Quarter");
+  EXPECT_EQ(form->Location->Caption, "Secret Room");
+  EXPECT_NE(LastOpen().find("Vask01.dat"), std::string::npos);
+  ASSERT_FALSE(game->requests.empty());
+  EXPECT_EQ(game->requests.back().what, "TalkForm 242");
+  EXPECT_EQ(form->Timer1->Interval(), 1);
+  EXPECT_EQ(form->MusicTimer->Interval(), 1000);
+}
+
+TEST_F(GameScreen, ComposesBothLayersAndTheHero) {
+  // Background everywhere, the object square over it, the key colour never shown.
+  EXPECT_EQ(CellCentre(5, 10), BackColorOf(13));
+  EXPECT_EQ(CellCentre(4, 4), FrontColorOf(50));
+  EXPECT_EQ(At(30 * 4 - 45 + 2, 30 * 4 - 45 + 2), BackColorOf(13));  // around the object
+  // The half cells of the outer ring are cut off at the play area's edge.
+  EXPECT_EQ(At(0, 0), BackColorOf(13));
+  // BG is the screen without the hero; GameBox has him at (305, 80).
+  EXPECT_EQ(game->surfaces.BG.At(310, 90), BackColorOf(13));
+  EXPECT_EQ(At(310, 90), Rgb(250, 250, 250));
+  EXPECT_EQ(At(304, 79), BackColorOf(13));
+}
+
+TEST_F(GameScreen, ChangedCellsShowTheirOpenFormOnceAndLoseTheRest) {
+  w->CellChanged[1][1][3][3][4] = true;  // 96: shows 97
+  w->CellChanged[1][1][3][3][5] = true;  // 97: gone
+  form->SetScreen();
+  EXPECT_EQ(w->FrontTiles[3][4], 97);
+  EXPECT_EQ(w->FrontTiles[3][5], 999);
+  EXPECT_EQ(CellCentre(3, 4), FrontColorOf(97));
+  EXPECT_EQ(CellCentre(3, 5), BackColorOf(13));
+}
+
+TEST_F(GameScreen, DestructSoundsOnceOnEnteringColumnTwo) {
+  w->DestructPending = true;
+  GoTo(1, 1, 1);
+  EXPECT_EQ(Count("Destruct"), 0);
+  GoTo(1, 1, 2);
+  GoTo(1, 2, 2);
+  EXPECT_EQ(Count("Destruct"), 1);
+  EXPECT_FALSE(w->DestructPending);
+}
+
+TEST_F(GameScreen, PlaceNamesAndTheirTracks) {
+  GoTo(6, 1, 1);
+  EXPECT_EQ(form->Location->Caption, "The River");
+  GoTo(6, 2, 2);
+  EXPECT_EQ(form->Location->Caption, "Parking Lot");
+  GoTo(6, 1, 2);
+  EXPECT_EQ(form->Location->Caption, "The River");
+  EXPECT_NE(LastOpen().find("Vask12.dat"), std::string::npos);
+  // The sealed quarter's streets play the title music; its hidden rooms keep theirs.
+  GoTo(8, 3, 5);
+  EXPECT_EQ(form->Zone->Caption, "Prestigious Quarter");
+  EXPECT_EQ(form->Location->Caption, "Street");
+  EXPECT_NE(LastOpen().find("Vask03.dat"), std::string::npos);
+  GoTo(8, 4, 2);
+  EXPECT_EQ(form->Location->Caption, "Closed Market");
+  GoTo(8, 1, 2);
+  EXPECT_EQ(form->Location->Caption, "Secret Passage");
+  // No district but 6 leaves "Street" out of its tables for all its screens.
+  for (int row = 1; row <= 2; ++row)
+    for (int col = 1; col <= 2; ++col) EXPECT_FALSE(PlacesAt(6, row, col).empty());
+}
+
+TEST_F(GameScreen, OnePlaceKeepsItsTrackAndAnotherSwitchesAtOnce) {
+  GoTo(1, 1, 1);  // Secret Passage: still track 1
+  GoTo(1, 1, 2);
+  EXPECT_EQ(Opens(), 1);
+  GoTo(1, 2, 2);  // Ali Hassan's House
+  EXPECT_EQ(Opens(), 2);
+  EXPECT_NE(LastOpen().find("Vask02.dat"), std::string::npos);
+  EXPECT_EQ(w->MusicTrack, 2);
+  EXPECT_EQ(w->TrackLength, 70);
+}
+
+TEST_F(GameScreen, ATrackRestartsOnTheFirstTickAfterItsLength) {
+  const int before = Opens();
+  platform.PushWait(342'500);
+  Play();
+  EXPECT_EQ(Opens(), before);
+  platform.PushWait(1'000);
+  Play();
+  EXPECT_EQ(Opens(), before + 1);
+  EXPECT_NE(LastOpen().find("Vask01.dat"), std::string::npos);
+}
+
+TEST_F(GameScreen, WithMusicOffNoScreenStartsMusic) {
+  w->MusicOn = false;
+  const std::size_t sent = platform.musicCommands.size();
+  GoTo(1, 2, 2);
+  GoTo(6, 1, 1);
+  platform.PushWait(400'000);
+  Play();
+  EXPECT_EQ(platform.musicCommands.size(), sent);
+}
+
+TEST_F(GameScreen, TheDistrictEdgeOpensItsConversationOncePerPressAndHoldsTheHero) {
+  GoTo(1, 1, 3);  // the last column of district 1 (width 60)
+  w->HeroFacing = "Right";
+  w->HeroX = 537;
+  InputEvent down;
+  down.kind = InputEvent::Kind::KeyDown;
+  down.keyCode = key::kRight;
+  platform.Push(down);
+  platform.PushWait(300);
+  platform.Push(down);  // the keyboard's repeat
+  InputEvent up = down;
+  up.kind = InputEvent::Kind::KeyUp;
+  platform.Push(up);
+  Play();
+  int talks = 0;
+  for (const auto& r : game->requests)
+    if (r.what == "TalkForm 250") talks += r.times;
+  EXPECT_EQ(talks, 2);
+  EXPECT_EQ(w->HeroX, 537);
+  EXPECT_EQ(w->TalkScene, 250);
+}
+
+TEST_F(GameScreen, TurningBetweenOrientationsKeepsTheSpriteCentred) {
+  w->HeroFacing = "Up";
+  w->HeroX = 200;
+  w->HeroY = 150;
+  form->KeyStep("vbKeyRight");
+  EXPECT_EQ(w->HeroX, 206);
+  EXPECT_EQ(w->HeroY, 144);
+  EXPECT_EQ(w->WalkDir, 1);
+  form->KeyStep("vbKeyDown");
+  EXPECT_EQ(w->HeroX, 200);
+  EXPECT_EQ(w->HeroY, 150);
+  form->KeyStep("vbKeyUp");  // same orientation: no shift
+  EXPECT_EQ(w->HeroX, 200);
+}
+
+TEST_F(GameScreen, ControlWithNothingSelectedDoesNothing) {
+  const auto requests = game->requests.size();
+  const auto before = platform.NowUs();
+  form->KeyStep("vbKeyControl");
+  EXPECT_EQ(game->requests.size(), requests);
+  EXPECT_EQ(platform.NowUs(), before);  // no gesture pauses
+  w->Inventory[1] = 40;
+  w->HeroFacing = "Left";
+  const int x = w->HeroX;
+  form->KeyStep("vbKeyControl");
+  EXPECT_FALSE(w->TalkFlag);
+  EXPECT_EQ(game->requests.back().what, "CheckAhead Left acting");
+  EXPECT_EQ(w->HeroX, x);  // out and back
+  EXPECT_EQ(platform.NowUs(), before + 150'000);
+}
+
+TEST_F(GameScreen, MouseWalksTwoLegsAimingTenPixelsAboveAndLeftOfTheClick) {
+  w->HeroFacing = "Right";
+  w->HeroX = 100;
+  w->HeroY = 100;
+  // Equal distances to the clicked point (50, 50): the horizontal leg comes first.
+  form->GameBox_MouseDown(kLeftButton, 0, 150, 150);
+  EXPECT_TRUE(w->HorizFirst);
+  EXPECT_EQ(w->TargetX, 140);
+  EXPECT_EQ(w->TargetY, 140);
+  EXPECT_EQ(w->WalkDir, 1);
+  // A target off the ten-pixel grid is overshot: legs end only at a tick's start.
+  form->GameBox_MouseDown(kLeftButton, 0, 155, 150);
+  for (int tick = 0; tick < 40 && w->MouseLeg != 0; ++tick) form->Timer1_Timer();
+  EXPECT_EQ(w->MouseLeg, 0);
+  // Right to 150 (5 past 145), the turn down shifts him (-6, +6), then down
+  // from 106 to 146 (6 past 140).
+  EXPECT_EQ(w->HeroX, 144);
+  EXPECT_EQ(w->HeroY, 146);
+  EXPECT_EQ(w->HeroFacing, "Down");
+  EXPECT_EQ(w->WalkDir, 0);
+}
+
+TEST_F(GameScreen, WithMouseWalkingOffClicksDoNothingAndThePointerStaysPlain) {
+  const int plain = game->PointerFrom("Morvane18.dat");
+  w->MouseWalkOn = false;
+  form->GameBox_MouseDown(kLeftButton, 0, 300, 200);
+  form->GameBox_MouseDown(kRightButton, 0, 300, 200);
+  EXPECT_EQ(w->MouseLeg, 0);
+  EXPECT_EQ(w->WalkDir, 0);
+  form->GameBox_MouseMove(0, 0, 5, 5);
+  EXPECT_EQ(form->GameBox->Pointer, plain);
+}
+
+TEST_F(GameScreen, JumpingToTheCarPlacesTheHeroAndIsRefusedInTheSealedQuarter) {
+  form->KeyStep("vbKeyUp");
+  InputEvent j;
+  j.kind = InputEvent::Kind::KeyDown;
+  j.keyCode = 'J';
+  platform.Push(j);
+  Play();
+  EXPECT_EQ(w->ScreenCol, 1);
+  EXPECT_EQ(w->ScreenRow, 2);
+  EXPECT_EQ(w->HeroX, 81);
+  EXPECT_EQ(w->HeroFacing, "Right");
+  EXPECT_EQ(Count("JumpToCar"), 1);
+  GoTo(8, 3, 3);
+  platform.Push(j);
+  Play();
+  EXPECT_EQ(Count("JumpToCar"), 1);
+  EXPECT_EQ(game->requests.back().what.rfind("SignForm", 0), 0u);
+}
+
+TEST(Places, ArrivingStepsOutOfTheCarFacingAway) {
+  auto world = std::make_unique<WorldState>();
+  PlaceHero(*world, 4, true);
+  EXPECT_EQ(world->HeroX, 172 - 8);
+  EXPECT_EQ(world->HeroFacing, "Left");
+  PlaceHero(*world, 3, false);
+  EXPECT_EQ(world->HeroFacing, "Up");
+  world->HeroX = 1;
+  PlaceHero(*world, 8, true);  // no car there: nothing changes
+  EXPECT_EQ(world->HeroX, 1);
+}
+
+}  // namespace
+}  // namespace vt
