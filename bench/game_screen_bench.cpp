@@ -10,37 +10,13 @@
 #include <optional>
 
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/memory_media.h"
 #include "shell/game.h"
 
 namespace vt {
 namespace {
 
 namespace fs = std::filesystem;
-
-class QuietText : public TextRenderer {
- public:
-  TextSize Measure(const FontSpec&, std::string_view t) override {
-    return {static_cast<int>(t.size()) * 6, 12};
-  }
-  int LineHeight(const FontSpec&) override { return 12; }
-  void Draw(Surface&, int, int, const FontSpec&, std::string_view, Color) override {}
-};
-
-// The strips and the sprite sheet in memory; every other file is absent.
-class BenchMedia : public Media {
- public:
-  std::map<std::string, Surface> files;
-  std::optional<Surface> LoadPicture(const std::string& path) override {
-    auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
-  }
-  TextRenderer& Text() override { return text_; }
-  bool SavePng(const Surface&, const std::string&) override { return false; }
-
- private:
-  QuietText text_;
-};
 
 // A district of 5 rows × 6 columns of screens, every cell a floor tile and
 // every other cell an object, as busy as a real screen gets.
@@ -65,7 +41,7 @@ void WriteDistrict(const fs::path& path) {
 
 struct BenchGame {
   fs::path dir = fs::temp_directory_path() / "veltrane-bench";
-  BenchMedia media;
+  MemoryMedia media;
   std::unique_ptr<HeadlessPlatform> platform;
   std::unique_ptr<Game> game;
 

@@ -137,8 +137,12 @@ TEST(ForgeEffects, EveryFileIsAWaveOfASuitableLength) {
     EXPECT_GE(w.Seconds(), 0.03) << file;
     EXPECT_LE(w.Seconds(), 15.0) << file;
     // The game stands still while a waited-for sound plays.
-    if (mode == EffectMode::Wait) EXPECT_LT(w.Seconds(), 3.0) << file;
-    if (mode == EffectMode::Loop) EXPECT_GE(w.Seconds(), 1.0) << file;
+    if (mode == EffectMode::Wait) {
+      EXPECT_LT(w.Seconds(), 3.0) << file;
+    }
+    if (mode == EffectMode::Loop) {
+      EXPECT_GE(w.Seconds(), 1.0) << file;
+    }
   }
 }
 

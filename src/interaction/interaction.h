@@ -3,9 +3,15 @@
 
 #include <string_view>
 
+#include "interaction/records.h"
+
 namespace vt {
 
 class Game;
+
+// The sign handler: shows a sign record in the sign viewer, modally (kinds 1
+// and 2 two lines on their backgrounds, kind 3 a picture).
+void ShowSignRecord(Game& game, const SignRecord& sign);
 
 // Probes the cells ahead of the hero facing `facing`; sets `StepBlocked`,
 // changes screens at the borders and, when `acting`, performs the action.

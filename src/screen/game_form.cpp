@@ -62,6 +62,13 @@ void GameForm::Build() {
   InvLabel = caption("InvLabel", {180, 67, 285, 14}, "The Inventory is empty");
   InvLabel->Font = BarFont(false);
 
+  // The frame lies under the places, as a label lies under picture boxes, so
+  // a click on the framed place still reaches the place.
+  InvSelect = &Add<Label>("InvSelect", -1, {kBarX + 214, kBarY + 29, 35, 35});
+  InvSelect->Transparent = true;
+  InvSelect->Border = true;
+  InvSelect->Visible = false;
+
   for (int i = 0; i <= 7; ++i) {
     PictureBox& place = Add<PictureBox>("ObjectImage", i, {kBarX + 180 + 36 * i, kBarY + 31, 30, 30});
     place.Picture.Resize(30, 30, kBlack);
@@ -73,10 +80,6 @@ void GameForm::Build() {
     };
     ObjectImage.Put(i, place);
   }
-  InvSelect = &Add<Label>("InvSelect", -1, {kBarX + 214, kBarY + 29, 35, 35});
-  InvSelect->Transparent = true;
-  InvSelect->Border = true;
-  InvSelect->Visible = false;
 
   auto command = [this](int index, Rect r, const char* text) {
     Label& l = Add<Label>("Label1", index, {kBarX + r.x, kBarY + r.y, r.w, r.h});

@@ -17,7 +17,8 @@ Game::Game(Platform& p, std::string programFolder)
       world(*worldStorage_),
       mode(*this),
       infoForm(*this),
-      gameForm(*this) {
+      gameForm(*this),
+      signForm(*this) {
   // Closing the window leaves through the one orderly exit.
   ui.OnQuitRequest = [this] { ExitGame(*this); };
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "cinematics/info_form.h"
+#include "interaction/sign_form.h"
 #include "platform/platform.h"
 #include "platform/ui/ui.h"
 #include "screen/compositing.h"
@@ -74,6 +75,7 @@ class Game {
   Mode mode;
   InfoForm infoForm;
   GameForm gameForm;
+  SignForm signForm;
 
  private:
   std::map<std::string, int, std::less<>> pointers_;

@@ -17,36 +17,6 @@ constexpr int kMargin = 10;
 constexpr Rgb kPaper{236, 233, 224};
 constexpr Rgb kInk{30, 30, 36};
 
-// A picture from the game folder with its key colour made see-through, so the
-// sheet shows what the game will copy; nullptr when the file is unreadable.
-cairo_surface_t* LoadShown(const std::string& path, bool keyed) {
-  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-  if (cairo_surface_status(png) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(png);
-    return nullptr;
-  }
-  const int w = cairo_image_surface_get_width(png);
-  const int h = cairo_image_surface_get_height(png);
-  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-  cairo_t* cr = cairo_create(out);
-  cairo_set_source_surface(cr, png, 0, 0);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  cairo_surface_destroy(png);
-  if (keyed) {
-    cairo_surface_flush(out);
-    unsigned char* data = cairo_image_surface_get_data(out);
-    const int stride = cairo_image_surface_get_stride(out);
-    for (int y = 0; y < h; ++y) {
-      auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-      for (int x = 0; x < w; ++x)
-        if ((row[x] & 0x00FFFFFFu) == 0x0000FFFFu) row[x] = 0;
-    }
-    cairo_surface_mark_dirty(out);
-  }
-  return out;
-}
-
 // Grey checks behind keyed pictures show where they are transparent.
 void Checks(cairo_t* cr, double x, double y, double w, double h) {
   for (int cy = 0; cy * 5 < h; ++cy)
@@ -65,7 +35,7 @@ struct Layout {
 };
 
 void DrawStrip(Layout& page, const std::string& path, bool keyed, int tiles) {
-  cairo_surface_t* strip = LoadShown(path, keyed);
+  cairo_surface_t* strip = LoadShownPng(path, keyed);
   if (!strip) {
     page.Heading("(missing " + path + ")");
     return;
@@ -93,7 +63,7 @@ void DrawRow(Layout& page, const std::string& dir, const std::vector<PictureSpec
   double x = kMargin;
   double rowHeight = 0;
   for (const auto& p : pictures) {
-    cairo_surface_t* s = LoadShown(dir + "/" + p.name, p.keyed);
+    cairo_surface_t* s = LoadShownPng(dir + "/" + p.name, p.keyed);
     if (!s) continue;
     const double scale = std::max(p.width, p.height) <= 40 ? 3.0 : 1.0;
     const double w = p.width * scale;
@@ -130,7 +100,7 @@ double Render(cairo_t* cr, const std::string& dir) {
   for (auto p : HeroManifest()) heroes.push_back(p);
   double x = kMargin;
   for (const auto& p : heroes) {
-    cairo_surface_t* s = LoadShown(dir + "/" + p.name, true);
+    cairo_surface_t* s = LoadShownPng(dir + "/" + p.name, true);
     if (!s) continue;
     Checks(cr, x, page.y, p.width * 3, p.height * 3);
     cairo_save(cr);

@@ -50,6 +50,7 @@ void ForgeScenes(Output& out);           // Zorl01.dat - Zorl14.dat
 void ForgeEffects(Output& out);          // Comm00.dat ... (sox)
 void ForgeMusic(Output& out);            // Vask01.dat - Vask15.dat (abc2midi)
 void ForgeSlots(Output& out);            // Zorl15.dat - Zorl19.dat, only when absent
+void ForgeDistricts(Output& out);        // Strategy01.dat - Strategy08.dat from content/districts
 
 std::vector<PictureSpec> BackgroundStripManifest();
 std::vector<PictureSpec> ObjectStripManifest();

@@ -1,9 +1,16 @@
 // forge GAME_DIR CONTENT_DIR          writes every data file of the game folder
 // forge --contact-sheet FILE.png GAME_DIR   one review picture of the forged pictures
+// forge --districts GAME_DIR CONTENT_DIR     compiles the district sources only
+// forge --district-source FILE N GAME_DIR    compiles one source (a draft) as district N
+// forge --check GAME_DIR                     checks the district files of a game folder
+// forge --district-map N FILE.png GAME_DIR   one picture of district N, all screens
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
+#include "districts.h"
 #include "forge.h"
 
 int main(int argc, char** argv) {
@@ -14,9 +21,45 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
+  if (argc == 4 && std::strcmp(argv[1], "--districts") == 0) {
+    std::filesystem::create_directories(argv[2]);
+    forge::Output out(argv[2], argv[3]);
+    forge::ForgeDistricts(out);
+    for (const auto& e : out.Errors()) std::cerr << "forge: " << e << "\n";
+    return out.Errors().empty() ? 0 : 1;
+  }
+  if (argc == 5 && std::strcmp(argv[1], "--district-source") == 0) {
+    const int district = std::atoi(argv[3]);
+    if (district < 1 || district > forge::kDistrictCount) {
+      std::cerr << "forge: no district " << argv[3] << "\n";
+      return 2;
+    }
+    std::filesystem::create_directories(argv[4]);
+    forge::Output out(argv[4], "");
+    forge::ForgeOneDistrict(argv[2], district, out);
+    for (const auto& e : out.Errors()) std::cerr << "forge: " << e << "\n";
+    return out.Errors().empty() ? 0 : 1;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
+    return forge::RunDistrictCheck(argv[2], std::cout) == 0 ? 0 : 1;
+  }
+  if (argc == 5 && std::strcmp(argv[1], "--district-map") == 0) {
+    const int district = std::atoi(argv[2]);
+    std::string error;
+    if (district < 1 || district > forge::kDistrictCount ||
+        !forge::WriteDistrictMap(district, argv[3], argv[4], &error)) {
+      std::cerr << "forge: " << (error.empty() ? "no district " + std::string(argv[2]) : error) << "\n";
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 3) {
     std::cerr << "usage: forge GAME_DIR CONTENT_DIR\n"
-                 "       forge --contact-sheet FILE.png GAME_DIR\n";
+                 "       forge --contact-sheet FILE.png GAME_DIR\n"
+                 "       forge --districts GAME_DIR CONTENT_DIR\n"
+                 "       forge --district-source FILE N GAME_DIR\n"
+                 "       forge --check GAME_DIR\n"
+                 "       forge --district-map N FILE.png GAME_DIR\n";
     return 2;
   }
   std::filesystem::create_directories(argv[1]);
@@ -31,6 +74,7 @@ int main(int argc, char** argv) {
   forge::ForgeEffects(out);
   forge::ForgeMusic(out);
   forge::ForgeSlots(out);
+  forge::ForgeDistricts(out);
   for (const auto& e : out.Errors()) std::cerr << "forge: " << e << "\n";
   return out.Errors().empty() ? 0 : 1;
 }

@@ -87,6 +87,34 @@ void FinishOpaque(Picture& picture, Rgb background) {
   cairo_surface_mark_dirty(picture.surface());
 }
 
+cairo_surface_t* LoadShownPng(const std::string& path, bool keyed) {
+  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+  if (cairo_surface_status(png) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(png);
+    return nullptr;
+  }
+  const int w = cairo_image_surface_get_width(png);
+  const int h = cairo_image_surface_get_height(png);
+  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  cairo_t* cr = cairo_create(out);
+  cairo_set_source_surface(cr, png, 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_destroy(png);
+  if (keyed) {
+    cairo_surface_flush(out);
+    unsigned char* data = cairo_image_surface_get_data(out);
+    const int stride = cairo_image_surface_get_stride(out);
+    for (int y = 0; y < h; ++y) {
+      auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+      for (int x = 0; x < w; ++x)
+        if ((row[x] & 0x00FFFFFFu) == 0x0000FFFFu) row[x] = 0;
+    }
+    cairo_surface_mark_dirty(out);
+  }
+  return out;
+}
+
 bool SavePng(Picture& picture, const std::string& path) {
   // Copy into a 24-bit surface: the game's pictures carry no alpha channel.
   cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.Width(),

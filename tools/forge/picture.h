@@ -56,6 +56,10 @@ void FinishOpaque(Picture& picture, Rgb background);
 // True for a colour a viewer could take for the key colour.
 bool NearKey(int r, int g, int b);
 
+// A PNG of the game folder as an ARGB Cairo surface (the caller destroys it),
+// with the key colour made see-through when `keyed`; nullptr when unreadable.
+cairo_surface_t* LoadShownPng(const std::string& path, bool keyed);
+
 // Writes the picture as a 24-bit PNG; false when the file cannot be written.
 bool SavePng(Picture& picture, const std::string& path);
 
