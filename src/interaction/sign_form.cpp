@@ -18,13 +18,6 @@ constexpr Color kMessageYellow = FromBgr(65535);
 // Behind the text when a sign's picture cannot be read.
 constexpr Color kSignBack = Rgb(24, 28, 40);
 
-FontSpec Times(double pt, bool bold) {
-  FontSpec f;
-  f.name = "Times New Roman";
-  f.sizePt = pt;
-  f.bold = bold;
-  return f;
-}
 
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);

@@ -18,6 +18,14 @@ struct FontSpec {
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
+// The game's captions are set in Times New Roman.
+inline FontSpec Times(double sizePt, bool bold) {
+  FontSpec f;
+  f.sizePt = sizePt;
+  f.bold = bold;
+  return f;
+}
+
 struct TextSize {
   int w = 0;
   int h = 0;

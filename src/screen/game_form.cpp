@@ -67,6 +67,8 @@ void GameForm::Build() {
   InvSelect = &Add<Label>("InvSelect", -1, {kBarX + 214, kBarY + 29, 35, 35});
   InvSelect->Transparent = true;
   InvSelect->Border = true;
+  InvSelect->BorderColor = Rgb(232, 196, 72);  // brass, bright on the dark bar
+  InvSelect->BorderWidth = 2;
   InvSelect->Visible = false;
 
   for (int i = 0; i <= 7; ++i) {

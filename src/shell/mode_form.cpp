@@ -10,13 +10,6 @@ namespace {
 constexpr Color kModeBack = Rgb(18, 26, 52);  // night-blue panel behind white captions
 constexpr Color kButtonBack = Rgb(52, 66, 112);
 
-FontSpec Times(double pt, bool bold) {
-  FontSpec f;
-  f.name = "Times New Roman";
-  f.sizePt = pt;
-  f.bold = bold;
-  return f;
-}
 
 }  // namespace
 

@@ -90,8 +90,10 @@ void DrawCaption(Surface& canvas, TextRenderer& text, const FontSpec& font,
 void Control::Paint(Surface& canvas, int originX, int originY, TextRenderer& text) const {
   const Rect r{originX + Bounds.x, originY + Bounds.y, Bounds.w, Bounds.h};
   if (!Transparent) FillRect(canvas, r, BackColor);
-  if (Border) FrameRect(canvas, r, kBlack);
-  const Rect inner = Border ? Rect{r.x + 1, r.y + 1, r.w - 2, r.h - 2} : r;
+  const int border = Border ? BorderWidth : 0;
+  for (int i = 0; i < border; ++i)
+    FrameRect(canvas, {r.x + i, r.y + i, r.w - 2 * i, r.h - 2 * i}, BorderColor);
+  const Rect inner{r.x + border, r.y + border, r.w - 2 * border, r.h - 2 * border};
   DrawCaption(canvas, text, Font, Caption, inner, Alignment, Enabled ? ForeColor : kGrayText,
               false);
 }

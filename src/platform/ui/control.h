@@ -50,6 +50,8 @@ class Control {
   Color BackColor = kButtonFace;
   bool Transparent = false;  // background style: draw no background
   bool Border = false;
+  Color BorderColor = kBlack;
+  int BorderWidth = 1;
   Align Alignment = Align::Left;
   FontSpec Font;
   // Mouse pointer over the control (from Platform::CreatePointer); -1: the form's.
