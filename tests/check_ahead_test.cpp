@@ -50,8 +50,8 @@ class Interaction : public test::GameFixture {
               std::vector<std::string> signs = {}, std::vector<std::string> switches = {}) {
     tiles.row = 1;
     tiles.col = 3;
-    std::vector<ScreenTiles> screens = {tiles, {1, 1, 0, {}}, {1, 2, 0, {}}, {2, 1, 0, {}},
-                                        {2, 2, 0, {}}, {2, 3, 0, {}}};
+    std::vector<ScreenTiles> screens = {tiles,         {1, 1, 0, {}}, {1, 2, 0, {}},
+                                        {2, 1, 0, {}}, {2, 2, 0, {}}, {2, 3, 0, {}}};
     test::WriteDistrict(dir / "Strategy01.dat", 24, 60, screens, signs, switches);
     w->District = 1;
     w->ScreenRow = 1;

@@ -126,18 +126,17 @@ TEST(DistrictSource, CompilesToTheExactDistrictFile) {
       "1\r\n\"1 01010214NO ENTRY*Staff only, by order\"\r\n"
       "1\r\n0101020601010503060300000000\r\n"
       "12,20\r\n1,1\r\n" +
-      wall + wall + room + room + room + room + room + room +
-      "009016016" + Repeat("025", 16) + "048\r\n" + room + wall + wall + none +
-      front(6, 100, 14, 144) + none + none + front(3, 106) + front(3, 106, 11, 1) + front(4, 1) +
-      none + none + front(20, 150) + none + none;
+      wall + wall + room + room + room + room + room + room + "009016016" + Repeat("025", 16) +
+      "048\r\n" + room + wall + wall + none + front(6, 100, 14, 144) + none + none + front(3, 106) +
+      front(3, 106, 11, 1) + front(4, 1) + none + none + front(20, 150) + none + none;
   EXPECT_EQ(forge::DistrictFileText(compiled->model), expected);
   EXPECT_EQ(compiled->signLines, std::vector<int>{20});
   EXPECT_EQ(compiled->switchLines, std::vector<int>{21});
 }
 
 TEST(DistrictSource, TheLegendChangesFromItsLineOnAndCopiesTakeTheirSource) {
-  const std::string source = "size 12 40\nback Q 4\n" + Room(1, 1) + "back Q 5\n" +
-                             "screen 1 2 from 1 1\nback 1 1 Q Q\n";
+  const std::string source =
+      "size 12 40\nback Q 4\n" + Room(1, 1) + "back Q 5\n" + "screen 1 2 from 1 1\nback 1 1 Q Q\n";
   const auto model = CompileOk(source);
   ASSERT_EQ(model.screens.size(), 2u);
   EXPECT_EQ(model.screens.at({1, 1}).back[0][0], 9);
@@ -148,17 +147,17 @@ TEST(DistrictSource, TheLegendChangesFromItsLineOnAndCopiesTakeTheirSource) {
 }
 
 TEST(DistrictSource, EveryErrorIsReportedWithFileAndLine) {
-  std::string source = "size 24 20\n";  // line 1
-  source += "screen 1 1\n";               // line 2
+  std::string source = "size 24 20\n";                         // line 1
+  source += "screen 1 1\n";                                    // line 2
   source += "####################  | ....................\n";  // 3
   source += "#ffffffffffQfffffff# | ....................\n";   // 4: unknown symbol
   source += "#ffffffffffffffffff | ....................\n";    // 5: 19 cells
   for (int i = 0; i < 9; ++i) source += "#ffffffffffffffffff# | ....................\n";  // 6-14
   source += "screen 1 1\n";  // 15: a second time
   for (int i = 0; i < 11; ++i) source += "#ffffffffffffffffff# | ....................\n";  // 16-26
-  source += "sign 1 1 1 2 3 \"NO STAR\"\n";       // 27: only 11 rows above; no '*'
-  source += "switch 1 1 2 3 -> 1 1\n";            // 28: no door cell
-  source += "sign 1 3 1 2 3 \"A*B\"\n";           // 29: no screen [3,1]
+  source += "sign 1 1 1 2 3 \"NO STAR\"\n";  // 27: only 11 rows above; no '*'
+  source += "switch 1 1 2 3 -> 1 1\n";       // 28: no door cell
+  source += "sign 1 3 1 2 3 \"A*B\"\n";      // 29: no screen [3,1]
   std::vector<std::string> errors;
   const auto compiled = Compile(source, errors);
   EXPECT_FALSE(compiled);
@@ -168,18 +167,25 @@ TEST(DistrictSource, EveryErrorIsReportedWithFileAndLine) {
     return s;
   }();
   EXPECT_NE(all.find("d3.txt:4: screen [1,1] tile row 2: column 12: unknown background symbol 'Q'"),
-            std::string::npos) << all;
+            std::string::npos)
+      << all;
   EXPECT_NE(all.find("d3.txt:5: screen [1,1] tile row 3: background row has 19 cells, not 20"),
-            std::string::npos) << all;
-  EXPECT_NE(all.find("d3.txt:15: screen [1,1] is written twice (first on line 2)"), std::string::npos)
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("d3.txt:15: screen [1,1] is written twice (first on line 2)"),
+            std::string::npos)
       << all;
   EXPECT_NE(all.find("d3.txt:27: screen [1,1] (line 15) has only 11 of its 12 tile rows"),
-            std::string::npos) << all;
-  EXPECT_NE(all.find("d3.txt:27: a kind 1 sign's text needs exactly one '*'"), std::string::npos) << all;
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("d3.txt:27: a kind 1 sign's text needs exactly one '*'"), std::string::npos)
+      << all;
   EXPECT_NE(all.find("d3.txt:28: switch needs"), std::string::npos) << all;
   EXPECT_NE(all.find("d3.txt:29: screen [3,1] is not in the district's 2 x 1 screens"),
-            std::string::npos) << all;
-  EXPECT_NE(all.find("d3.txt:29: 1 screen(s) of the 2 x 1 grid not written: [2,1]"), std::string::npos)
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("d3.txt:29: 1 screen(s) of the 2 x 1 grid not written: [2,1]"),
+            std::string::npos)
       << all;
   EXPECT_EQ(errors.size(), 8u) << all;
 }
@@ -204,7 +210,8 @@ TEST(DistrictCheck, ASignRecordMustPointAtASignTheHeroCanRead) {
   auto findings = forge::CheckDistrictModel(model, 8, "");
   ASSERT_EQ(findings.size(), 1u) << AllText(findings);
   EXPECT_NE(findings[0].text.find("screen [1,1] cell (5,5) holds object 999, not a sign (144-147)"),
-            std::string::npos) << findings[0].text;
+            std::string::npos)
+      << findings[0].text;
   EXPECT_EQ(findings[0].sign, 1);
 
   // A table below the sign leaves him no place to stand.
@@ -229,8 +236,10 @@ TEST(DistrictCheck, ASwitchMustOpenDoors) {
   model.screens.at({1, 1}).front[4][3] = 999;
   auto findings = forge::CheckDistrictModel(model, 8, "");
   ASSERT_EQ(findings.size(), 1u);
-  EXPECT_NE(findings[0].text.find("door cell 2 screen [1,1] cell (5,4) holds object 999, not a door"),
-            std::string::npos) << findings[0].text;
+  EXPECT_NE(
+      findings[0].text.find("door cell 2 screen [1,1] cell (5,4) holds object 999, not a door"),
+      std::string::npos)
+      << findings[0].text;
   model.screens.at({1, 1}).front[1][5] = 101;  // the thrown form is not a switch
   findings = forge::CheckDistrictModel(model, 8, "");
   EXPECT_NE(AllText(findings).find("cell (2,6) holds object 101, not a switch"), std::string::npos);
@@ -260,11 +269,13 @@ TEST(DistrictCheck, TheCarAndTheArrivalPoint) {
   ASSERT_EQ(findings.size(), 1u) << AllText(findings);
   EXPECT_NE(findings[0].text.find("arrival at screen [2,2] (75,85 facing Left): the cell ahead "
                                   "screen [2,2] cell (5,3) is not free floor"),
-            std::string::npos) << findings[0].text;
+            std::string::npos)
+      << findings[0].text;
   model.screens.at({2, 2}).back[4][2] = 25;
   model.screens.at({2, 2}).front[3][3] = 1;  // a man on cell (4,4), where he stands
-  EXPECT_NE(AllText(forge::CheckDistrictModel(model, 6, "")).find("stands on screen [2,2] cell (4,4)"),
-            std::string::npos);
+  EXPECT_NE(
+      AllText(forge::CheckDistrictModel(model, 6, "")).find("stands on screen [2,2] cell (4,4)"),
+      std::string::npos);
 }
 
 TEST(DistrictCheck, PlacesTheHeroCannotWalkToAreNoted) {
@@ -291,7 +302,8 @@ class DistrictFiles : public ::testing::Test {
   fs::path Source(int d) { return dir / "content" / "districts" / forge::DistrictSourceName(d); }
   std::vector<std::string> Forge() {
     fs::copy_file(fs::path(VELTRANE_CONTENT_DIR) / "districts" / "legend.txt",
-                  dir / "content" / "districts" / "legend.txt", fs::copy_options::overwrite_existing);
+                  dir / "content" / "districts" / "legend.txt",
+                  fs::copy_options::overwrite_existing);
     forge::Output out(dir.string(), (dir / "content").string());
     forge::ForgeDistricts(out);
     return out.Errors();
@@ -325,9 +337,11 @@ TEST_F(DistrictFiles, ADamagedTileLineIsFoundWithItsLine) {
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_NE(problems[0].find("Strategy06.dat:5: screen [1,1] background line 1 column 1: code 192 "
                              "is not on the background strip (0-191)"),
-            std::string::npos) << problems[0];
+            std::string::npos)
+      << problems[0];
   EXPECT_NE(problems[1].find("Strategy06.dat:6: screen [1,1] background line 2 is not 20 codes"),
-            std::string::npos) << problems[1];
+            std::string::npos)
+      << problems[1];
 }
 
 TEST_F(DistrictFiles, TheForgeWritesEachSourceAndNothingForABrokenOne) {
@@ -344,8 +358,9 @@ TEST_F(DistrictFiles, TheForgeWritesEachSourceAndNothingForABrokenOne) {
   WriteAll(Source(6), source + "screen 9 9\n");
   const auto errors = Forge();
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_NE(errors[0].find("d6.txt:" + std::to_string(line) + ": screen [9,9] is not in the district"),
-            std::string::npos)
+  EXPECT_NE(
+      errors[0].find("d6.txt:" + std::to_string(line) + ": screen [9,9] is not in the district"),
+      std::string::npos)
       << errors[0];
   EXPECT_FALSE(fs::exists(dir / "Strategy06.dat"));
 }
@@ -372,11 +387,12 @@ class CityDistrict : public ::testing::TestWithParam<int> {};
 
 TEST_P(CityDistrict, IsCompiledAndPassesTheChecker) {
   const int d = GetParam();
-  const fs::path source = fs::path(VELTRANE_CONTENT_DIR) / "districts" / forge::DistrictSourceName(d);
+  const fs::path source =
+      fs::path(VELTRANE_CONTENT_DIR) / "districts" / forge::DistrictSourceName(d);
   if (!fs::exists(source)) GTEST_SKIP() << source << " is not written yet";
   std::vector<std::string> errors;
-  const auto compiled = forge::CompileDistrictSource(ReadAll(source), source.string(),
-                                                     SharedLegend(), errors);
+  const auto compiled =
+      forge::CompileDistrictSource(ReadAll(source), source.string(), SharedLegend(), errors);
   ASSERT_TRUE(compiled) << errors.front();
   const fs::path file = fs::path(VELTRANE_GAME_DIR) / forge::DistrictDataName(d);
   EXPECT_EQ(ReadAll(file), forge::DistrictFileText(compiled->model)) << file << " is out of date";

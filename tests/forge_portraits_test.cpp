@@ -114,7 +114,8 @@ TEST(ForgePortraits, EverySpeakerLooksDifferent) {
     for (int b = a + 1; b < kSpeakerCodes; ++b) {
       ASSERT_EQ(all[a].pixels.size(), all[b].pixels.size());
       int differ = 0;
-      for (size_t i = 0; i < all[a].pixels.size(); ++i) differ += all[a].pixels[i] != all[b].pixels[i];
+      for (size_t i = 0; i < all[a].pixels.size(); ++i)
+        differ += all[a].pixels[i] != all[b].pixels[i];
       EXPECT_GT(differ, 600) << PortraitName(a) << " and " << PortraitName(b) << " look alike";
     }
 }
@@ -161,10 +162,10 @@ TEST(ForgeScenes, ScenesFitTheirPlacesInTheCinematicWindow) {
     int liftTwips;
     int captionDownTwips;
   };
-  for (const Placed& p : {Placed{"Zorl08.dat", 1000, 500}, Placed{"Zorl09.dat", 600, 0},
-                          Placed{"Zorl10.dat", 300, 250}, Placed{"Zorl11.dat", 650, 0},
-                          Placed{"Zorl12.dat", 450, 0}, Placed{"Zorl13.dat", 400, 0},
-                          Placed{"Zorl14.dat", 400, 0}}) {
+  for (const Placed& p :
+       {Placed{"Zorl08.dat", 1000, 500}, Placed{"Zorl09.dat", 600, 0},
+        Placed{"Zorl10.dat", 300, 250}, Placed{"Zorl11.dat", 650, 0}, Placed{"Zorl12.dat", 450, 0},
+        Placed{"Zorl13.dat", 400, 0}, Placed{"Zorl14.dat", 400, 0}}) {
     const auto s = size(p.name);
     const double top = 240.0 - s.height / 2.0 - p.liftTwips / 15.0;
     const double caption = 316.0 + p.captionDownTwips / 15.0;

@@ -1,5 +1,7 @@
 // The forge as a whole: every picture it declares is in the game folder at its
 // size, a second run gives the same bytes, and saved games are never touched.
+#include "forge.h"
+
 #include <cairo.h>
 #include <gtest/gtest.h>
 
@@ -8,8 +10,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include "forge.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <sstream>
 
+#include "game_fixture.h"
 #include "platform/headless/headless_platform.h"
 #include "screen/places.h"
 #include "shell/game.h"
-#include "game_fixture.h"
 
 namespace vt {
 namespace {

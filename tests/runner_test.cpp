@@ -1,9 +1,10 @@
 // veltrane-run: scripts, expectations, dumps and their failures.
+#include "tools/runner/runner.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "tools/runner/runner.h"
 #include "tools/runner/script.h"
 #include "util/json.h"
 
@@ -38,7 +39,7 @@ TEST(Runner, ThreeLinesChooseWindowPressTheButtonAndDump) {
   EXPECT_EQ(*dump->AtPath("effects.last"), Json("Blip2Sync"));
   EXPECT_EQ(*dump->AtPath("music.0"), Json("close BGmusic"));
   EXPECT_EQ(*dump->AtPath("world.CellChanged.1.5.2.8.18"), Json(false));  // no game yet
-  EXPECT_EQ(dump->AtPath("windows.Mode"), nullptr);  // unloaded
+  EXPECT_EQ(dump->AtPath("windows.Mode"), nullptr);                       // unloaded
   EXPECT_EQ(*dump->AtPath("windows.InfoForm.visible"), Json(true));
   EXPECT_EQ(*dump->AtPath("ended"), Json(false));
 }

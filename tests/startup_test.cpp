@@ -1,7 +1,8 @@
 // The start-up window: machine checks, the choice of mode, and the one exit.
+#include "shell/startup.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/startup.h"
 #include "test_support.h"
 
 namespace vt {
@@ -61,8 +62,9 @@ TEST_F(Startup, SecondCopyIsRefused) {
 TEST_F(Startup, LargeFontsAreRefusedWithThreeLines) {
   p.logPixelsX = 120;
   ExpectRefusedWith(kSmallFontsMessage);
-  EXPECT_EQ(std::string(kSmallFontsMessage).find("Small Fonts mode.\r\nPlease follow these steps:\r\n"),
-            std::string(kSmallFontsMessage).find("Small Fonts mode."));
+  EXPECT_EQ(
+      std::string(kSmallFontsMessage).find("Small Fonts mode.\r\nPlease follow these steps:\r\n"),
+      std::string(kSmallFontsMessage).find("Small Fonts mode."));
 }
 
 TEST_F(Startup, SixteenBitsPassAndTheWindowComesUp) {

@@ -1,10 +1,11 @@
 // The window toolkit's event loop: timers, modal loops, Sleep and virtual time.
+#include "platform/ui/ui.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <vector>
 
-#include "platform/ui/ui.h"
 #include "test_support.h"
 
 namespace vt {

@@ -16,9 +16,7 @@ void OnBoth(Game& game, Draw draw) {
   draw(game.surfaces.BG);
 }
 
-void Frame(Game& game, int pauseMs) {
-  game.ui.Sleep(pauseMs);
-}
+void Frame(Game& game, int pauseMs) { game.ui.Sleep(pauseMs); }
 
 }  // namespace
 
@@ -63,10 +61,10 @@ void AnimateDoor(Game& game, int r, int c, int e, int pauseMs) {
   const WorldState& w = game.world;
   if (r < 1 || r > 12 || c < 1 || c > 20 || e <= 0) return;
   const int code = w.FrontTiles[r][c];
-  const bool horizontal = (code >= 88 && code <= 91) || code == 104 || code == 105 ||
-                          code == 108 || code == 109;
-  const bool vertical = (code >= 92 && code <= 95) || code == 106 || code == 107 ||
-                        code == 110 || code == 111;
+  const bool horizontal =
+      (code >= 88 && code <= 91) || code == 104 || code == 105 || code == 108 || code == 109;
+  const bool vertical =
+      (code >= 92 && code <= 95) || code == 106 || code == 107 || code == 110 || code == 111;
   if (!horizontal && !vertical) return;
   const bool wideMarks = code == 88 || code == 89 || code == 94 || code == 95 || code == 104 ||
                          code == 107 || code == 108 || code == 111;

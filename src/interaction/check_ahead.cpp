@@ -119,8 +119,8 @@ class Script {
 
   // The bookcase in Ali Hassan's house closes behind the hero once he is through.
   void ClosingPassage() {
-    if (w_.BackTiles[3][17] == 24 && (w_.District == 1 || w_.District == 8) &&
-        w_.ScreenRow == 2 && w_.ScreenCol == 3 && (w_.HeroY < 20 || w_.HeroX < 430)) {
+    if (w_.BackTiles[3][17] == 24 && (w_.District == 1 || w_.District == 8) && w_.ScreenRow == 2 &&
+        w_.ScreenCol == 3 && (w_.HeroY < 20 || w_.HeroX < 430)) {
       game_.PlaySound("OpenLib");
       AnimateBookcaseClosing(game_);
       w_.BackTiles[3][17] = 32;
@@ -254,7 +254,8 @@ class Script {
     const int t = w_.BackTiles[row][col];
     if (t == kNoTile) return;
     for (Surface* s : {&game_.surfaces.GameBox, &game_.surfaces.BG})
-      Copy(*s, col * kTile - 45, row * kTile - 45, game_.surfaces.PClip2, t * kTile, 0, kTile, kTile);
+      Copy(*s, col * kTile - 45, row * kTile - 45, game_.surfaces.PClip2, t * kTile, 0, kTile,
+           kTile);
   }
 
   void ThrowSwitch(const ProbeCell& p) {
@@ -291,11 +292,20 @@ class Script {
     SetChanged(w_.ScreenRow, w_.ScreenCol, p.cy, p.cx);
     std::int16_t& f = w_.FrontTiles[p.cy][p.cx];
     switch (f) {
-      case 96: f = 97; break;
-      case 99: f = 98; break;
-      case 100: f = 101; break;
-      case 102: f = 103; break;
-      default: break;
+      case 96:
+        f = 97;
+        break;
+      case 99:
+        f = 98;
+        break;
+      case 100:
+        f = 101;
+        break;
+      case 102:
+        f = 103;
+        break;
+      default:
+        break;
     }
     // The cell's floor first, so no part of the switch's first form shows
     // through the transparent parts of the thrown one.

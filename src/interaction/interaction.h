@@ -25,7 +25,6 @@ void InventoryAction(Game& game, std::string_view action, int argument = 0);
 void ShowObjectName(Game& game);
 
 // The sign viewer used as the game's message box: a picture and two lines, modally.
-void ShowSign(Game& game, std::string_view picture, std::string_view line1,
-              std::string_view line2);
+void ShowSign(Game& game, std::string_view picture, std::string_view line1, std::string_view line2);
 
 }  // namespace vt

@@ -25,7 +25,9 @@ int RecordField(std::string_view record, int from) {
 
 SignRecord ParseSignRecord(std::string_view record) {
   SignRecord s;
-  s.kind = record.empty() ? 0 : (std::isdigit(static_cast<unsigned char>(record[0])) ? record[0] - '0' : 0);
+  s.kind = record.empty()
+               ? 0
+               : (std::isdigit(static_cast<unsigned char>(record[0])) ? record[0] - '0' : 0);
   s.screenRow = RecordField(record, 3);
   s.screenCol = RecordField(record, 5);
   s.row = RecordField(record, 7);

@@ -18,7 +18,6 @@ constexpr Color kMessageYellow = FromBgr(65535);
 // Behind the text when a sign's picture cannot be read.
 constexpr Color kSignBack = Rgb(24, 28, 40);
 
-
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))

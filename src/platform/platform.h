@@ -44,11 +44,11 @@ constexpr int kRightButton = 2;
 struct InputEvent {
   enum class Kind { KeyDown, KeyUp, KeyPress, MouseDown, MouseUp, MouseMove, Quit };
   Kind kind = Kind::KeyDown;
-  int keyCode = 0;   // KeyDown/KeyUp: Windows key code
-  char ch = 0;       // KeyPress: the typed character (code page byte)
-  int shift = 0;     // kShiftMask | kCtrlMask | kAltMask
-  int button = 0;    // mouse events: kLeftButton or kRightButton (0 for moves)
-  int x = 0;         // mouse events: canvas pixels
+  int keyCode = 0;  // KeyDown/KeyUp: Windows key code
+  char ch = 0;      // KeyPress: the typed character (code page byte)
+  int shift = 0;    // kShiftMask | kCtrlMask | kAltMask
+  int button = 0;   // mouse events: kLeftButton or kRightButton (0 for moves)
+  int x = 0;        // mouse events: canvas pixels
   int y = 0;
 };
 

@@ -66,7 +66,8 @@ std::string Utf8ToCp1252(std::string_view text) {
       out += '?';
       break;
     }
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    for (int k = 1; k <= extra; ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     i += 1 + extra;
     if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100)) {
       out += static_cast<char>(cp);

@@ -72,13 +72,17 @@ void GameForm::Build() {
   InvSelect->Visible = false;
 
   for (int i = 0; i <= 7; ++i) {
-    PictureBox& place = Add<PictureBox>("ObjectImage", i, {kBarX + 180 + 36 * i, kBarY + 31, 30, 30});
+    PictureBox& place =
+        Add<PictureBox>("ObjectImage", i, {kBarX + 180 + 36 * i, kBarY + 31, 30, 30});
     place.Picture.Resize(30, 30, kBlack);
     if (i >= 1 && i <= 6) place.Visible = false;
     place.Click = [this, i] {
-      if (i == 0) InventoryAction(game_, "Move All Left");
-      else if (i == 7) InventoryAction(game_, "Move All Right");
-      else InventoryAction(game_, "Jump To Inv", i);
+      if (i == 0)
+        InventoryAction(game_, "Move All Left");
+      else if (i == 7)
+        InventoryAction(game_, "Move All Right");
+      else
+        InventoryAction(game_, "Jump To Inv", i);
     };
     ObjectImage.Put(i, place);
   }
@@ -150,19 +154,43 @@ void GameForm::Form_KeyDown(int& keyCode, int) {
   w.TargetY = -1;
   w.WalkDir = 0;
   switch (keyCode) {
-    case key::kRight: w.KeysUsed = true; KeyStep("vbKeyRight"); break;
-    case key::kLeft: w.KeysUsed = true; KeyStep("vbKeyLeft"); break;
-    case key::kUp: w.KeysUsed = true; KeyStep("vbKeyUp"); break;
-    case key::kDown: w.KeysUsed = true; KeyStep("vbKeyDown"); break;
-    case key::kSpace: w.KeysUsed = true; KeyStep("vbKeySpace"); break;
-    case key::kControl: w.KeysUsed = true; KeyStep("vbKeyControl"); break;
+    case key::kRight:
+      w.KeysUsed = true;
+      KeyStep("vbKeyRight");
+      break;
+    case key::kLeft:
+      w.KeysUsed = true;
+      KeyStep("vbKeyLeft");
+      break;
+    case key::kUp:
+      w.KeysUsed = true;
+      KeyStep("vbKeyUp");
+      break;
+    case key::kDown:
+      w.KeysUsed = true;
+      KeyStep("vbKeyDown");
+      break;
+    case key::kSpace:
+      w.KeysUsed = true;
+      KeyStep("vbKeySpace");
+      break;
+    case key::kControl:
+      w.KeysUsed = true;
+      KeyStep("vbKeyControl");
+      break;
     case key::kEscape:
       game_.PlaySound("MenuSelect");
       ShowGameMenu(game_);
       break;
-    case key::kPageDown: InventoryAction(game_, "MoveRight"); break;
-    case key::kEnd: InventoryAction(game_, "MoveLeft"); break;
-    case 'J': JumpToCar(); break;
+    case key::kPageDown:
+      InventoryAction(game_, "MoveRight");
+      break;
+    case key::kEnd:
+      InventoryAction(game_, "MoveLeft");
+      break;
+    case 'J':
+      JumpToCar();
+      break;
     case key::kF1:
       game_.PlaySound("MenuSelect");
       w.InfoMode = 2;
@@ -176,7 +204,8 @@ void GameForm::Form_KeyDown(int& keyCode, int) {
       w.MouseWalkOn = !w.MouseWalkOn;
       SetGameBoxPointer(w.MouseWalkOn ? "Morvane19.dat" : "Morvane18.dat");
       break;
-    default: break;
+    default:
+      break;
   }
   keyCode = 0;  // the game screen has no focusable control to pass keys to
 }
@@ -233,10 +262,14 @@ void GameForm::GameBox_MouseMove(int, int, int x, int y) {
   }
   // The edge arrows show that the next step that way leads to the next screen.
   std::string_view picture = "Morvane19.dat";
-  if (x < 15) picture = "Comm21.dat";
-  else if (x > 555) picture = "Comm22.dat";
-  if (y < 15) picture = "Comm23.dat";
-  else if (y > 315) picture = "Comm20.dat";
+  if (x < 15)
+    picture = "Comm21.dat";
+  else if (x > 555)
+    picture = "Comm22.dat";
+  if (y < 15)
+    picture = "Comm23.dat";
+  else if (y > 315)
+    picture = "Comm20.dat";
   SetGameBoxPointer(picture);
 }
 

@@ -48,14 +48,22 @@ void PlaceHero(WorldState& w, int n, bool arriving) {
 std::string_view DistrictName(int district) {
   switch (district) {
     case 1:
-    case 8: return "Prestigious Quarter";
-    case 2: return "Penurious Quarter";
-    case 3: return "Ministers' Living Quarters";
-    case 4: return "Islamia City University";
-    case 5: return "Club Nargila";
-    case 6: return "City Park";
-    case 7: return "Islamia Oil Inc.";
-    default: return {};
+    case 8:
+      return "Prestigious Quarter";
+    case 2:
+      return "Penurious Quarter";
+    case 3:
+      return "Ministers' Living Quarters";
+    case 4:
+      return "Islamia City University";
+    case 5:
+      return "Club Nargila";
+    case 6:
+      return "City Park";
+    case 7:
+      return "Islamia Oil Inc.";
+    default:
+      return {};
   }
 }
 
@@ -68,15 +76,16 @@ std::vector<PlaceMusic> PlacesAt(int dist, int row, int col) {
   if (prestigious && row == 2 && OneOf(col, 2, 3)) rows.push_back({"Ali Hassan's House", 2, 70});
   if (dist == 1) {
     if ((col == 1 && OneOf(row, 4, 5)) || (col == 4 && OneOf(row, 1, 2)))
-      rows.push_back({col == 1 ? "GM of Ministry of Health House" : "GM of Ministry of War House",
-                      8, 137});
+      rows.push_back(
+          {col == 1 ? "GM of Ministry of Health House" : "GM of Ministry of War House", 8, 137});
     if (col == 4 && row == 4) rows.push_back({"Hisham's Boutique", 11, 215});
     if (col == 5 && row == 4) rows.push_back({"Abu-Jasem's Shoe Store", 9, 252});
     if (OneOf(col, 5, 6) && OneOf(row, 1, 2)) rows.push_back({"The Hassani Family", 14, 218});
     if (col == 4 && row == 5) rows.push_back({"Barber Shop", 6, 214});
     if (col == 5 && row == 5) rows.push_back({"Alley", 1, 343});
   }
-  if (dist == 3 && col == 2 && OneOf(row, 1, 2)) rows.push_back({"Minister of Finance House", 13, 355});
+  if (dist == 3 && col == 2 && OneOf(row, 1, 2))
+    rows.push_back({"Minister of Finance House", 13, 355});
   if (dist == 3 && col == 1 && OneOf(row, 1, 2)) rows.push_back({"Minister of War House", 13, 355});
   if (prestigious && OneOf(col, 2, 3) && OneOf(row, 4, 5)) {
     if (dist == 1)
@@ -124,10 +133,14 @@ PlaceMusic StreetMusic(int district) {
     case 3:
     case 4:
     case 5:
-    case 7: return {"Street", 5, 132};
-    case 2: return {"Street", 10, 257};
-    case 8: return {"Street", 3, 146};
-    default: return {"Street", 0, 0};
+    case 7:
+      return {"Street", 5, 132};
+    case 2:
+      return {"Street", 10, 257};
+    case 8:
+      return {"Street", 3, 146};
+    default:
+      return {"Street", 0, 0};
   }
 }
 

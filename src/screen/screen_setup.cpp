@@ -22,11 +22,16 @@ int CellY(int row) { return kTile * row - 45; }
 // A changed cell shows its open form once; anything else that changed is gone.
 std::int16_t ChangedForm(std::int16_t code) {
   switch (code) {
-    case 96: return 97;
-    case 99: return 98;
-    case 100: return 101;
-    case 102: return 103;
-    default: return kNoTile;
+    case 96:
+      return 97;
+    case 99:
+      return 98;
+    case 100:
+      return 101;
+    case 102:
+      return 103;
+    default:
+      return kNoTile;
   }
 }
 
@@ -46,8 +51,8 @@ void GameForm::SetScreen() {
   WorldState& w = game_.world;
   GameSurfaces& s = game_.surfaces;
   w.MusicRestart = true;
-  const DistrictScreenResult read = ReadDistrictScreen(
-      game_.Path(DistrictFileName(w.District)), w.ScreenRow, w.ScreenCol);
+  const DistrictScreenResult read =
+      ReadDistrictScreen(game_.Path(DistrictFileName(w.District)), w.ScreenRow, w.ScreenCol);
   for (const auto& problem : read.problems) game_.ReportOnce(problem);
   ApplyDistrictLists(w, read.lists);
   ApplyDistrictScreen(w, read.screen);

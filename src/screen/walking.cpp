@@ -35,14 +35,16 @@ bool GameForm::Gate(int n) const {
   const int stage = w.StoryFlags[189];
   switch (n) {
     case 1:
-      return w.HeroFacing == "Right" && w.ScreenCol == 2 && w.ScreenRow == 1 && w.HeroX >= kRightStop;
+      return w.HeroFacing == "Right" && w.ScreenCol == 2 && w.ScreenRow == 1 &&
+             w.HeroX >= kRightStop;
     case 2:
       return w.HeroFacing == "Down" && w.ScreenCol == 3 && w.ScreenRow == 1 &&
              w.HeroY >= kBottomStop && stage == 2;
     case 3:
       return w.HeroFacing == "Down" && w.ScreenCol == 2 && w.ScreenRow == 2 &&
              w.HeroY >= kBottomStop && stage > 0;
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -156,8 +158,7 @@ void GameForm::Timer1_Timer() {
   if (horizontalLeg &&
       ((w.TargetRight && w.HeroX >= w.TargetX) || (!w.TargetRight && w.HeroX <= w.TargetX)))
     advanceLeg();
-  const bool verticalLeg =
-      (w.MouseLeg == 1 && !w.HorizFirst) || (w.MouseLeg == 2 && w.HorizFirst);
+  const bool verticalLeg = (w.MouseLeg == 1 && !w.HorizFirst) || (w.MouseLeg == 2 && w.HorizFirst);
   if (verticalLeg &&
       ((w.TargetDown && w.HeroY >= w.TargetY) || (!w.TargetDown && w.HeroY <= w.TargetY)))
     advanceLeg();
@@ -172,11 +173,20 @@ void GameForm::Timer1_Timer() {
   }
   for (int step = 0; step < 10 && w.WalkDir != 0; ++step) {
     switch (w.WalkDir) {
-      case 1: ++w.HeroX; break;
-      case 2: --w.HeroX; break;
-      case 3: --w.HeroY; break;
-      case 4: ++w.HeroY; break;
-      default: break;
+      case 1:
+        ++w.HeroX;
+        break;
+      case 2:
+        --w.HeroX;
+        break;
+      case 3:
+        --w.HeroY;
+        break;
+      case 4:
+        ++w.HeroY;
+        break;
+      default:
+        break;
     }
     CheckAhead(game_, w.HeroFacing, false);
     if (w.StepBlocked) break;

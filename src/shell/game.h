@@ -9,11 +9,11 @@
 
 #include <map>
 #include <memory>
-#include <set>
-#include <vector>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cinematics/info_form.h"
 #include "interaction/sign_form.h"

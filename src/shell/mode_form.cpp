@@ -10,7 +10,6 @@ namespace {
 constexpr Color kModeBack = Rgb(18, 26, 52);  // night-blue panel behind white captions
 constexpr Color kButtonBack = Rgb(52, 66, 112);
 
-
 }  // namespace
 
 Mode::Mode(Game& game) : Form(game.ui, "Mode"), game_(game) {

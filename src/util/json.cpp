@@ -63,11 +63,21 @@ void DumpString(std::string& out, const std::string& s) {
   out += '"';
   for (unsigned char c : s) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -199,11 +209,21 @@ class Parser {
       if (pos_ >= text_.size()) return std::nullopt;
       const char e = text_[pos_++];
       switch (e) {
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
+        case 'n':
+          out += '\n';
+          break;
+        case 'r':
+          out += '\r';
+          break;
+        case 't':
+          out += '\t';
+          break;
+        case 'b':
+          out += '\b';
+          break;
+        case 'f':
+          out += '\f';
+          break;
         case 'u': {
           if (pos_ + 4 > text_.size()) return std::nullopt;
           unsigned cp = 0;
@@ -222,7 +242,8 @@ class Parser {
           }
           break;
         }
-        default: out += e;
+        default:
+          out += e;
       }
     }
     return std::nullopt;

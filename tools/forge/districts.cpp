@@ -1,11 +1,12 @@
 // The district files: each source of content/districts/ compiled into its Strategy0N.dat.
+#include "districts.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#include "districts.h"
 #include "forge.h"
 
 namespace forge {
@@ -130,7 +131,8 @@ void ForgeDistricts(Output& out) {
 void ForgeOneDistrict(const std::string& source, int district, Output& out) {
   Legend shared;
   const auto folder = std::filesystem::path(source).parent_path();
-  if (!ReadLegendFile((folder.empty() ? std::string(".") : folder.string()) + "/legend.txt", shared, out))
+  if (!ReadLegendFile((folder.empty() ? std::string(".") : folder.string()) + "/legend.txt", shared,
+                      out))
     return;
   ForgeDistrictFile(source, district, shared, out);
 }

@@ -35,8 +35,8 @@ struct ScreenTiles {
 struct DistrictModel {
   int height = 0;  // tiles
   int width = 0;
-  std::vector<std::string> signs;     // record texts as the game reads them
-  std::vector<std::string> switches;  // 28-digit records
+  std::vector<std::string> signs;                      // record texts as the game reads them
+  std::vector<std::string> switches;                   // 28-digit records
   std::map<std::pair<int, int>, ScreenTiles> screens;  // by (screen row, screen column)
 
   int ScreenRows() const { return height / kScreenTileRows; }
@@ -69,8 +69,7 @@ struct CompiledDistrict {
 // Compiles one district source starting from the shared legend. Nullopt when the source has
 // errors, all of them in `errors` as "NAME:LINE: ...".
 std::optional<CompiledDistrict> CompileDistrictSource(const std::string& text,
-                                                      const std::string& name,
-                                                      const Legend& shared,
+                                                      const std::string& name, const Legend& shared,
                                                       std::vector<std::string>& errors);
 
 // The district file's text; the same model always gives the same bytes.

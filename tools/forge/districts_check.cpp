@@ -16,7 +16,8 @@ namespace forge {
 namespace {
 
 bool AllDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+  return !s.empty() &&
+         std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 std::string ScreenName(int r, int c) {
@@ -36,9 +37,9 @@ bool IsSwitch(int code) { return code == 96 || code == 99 || code == 100 || code
 // Background codes that start something when the hero acts on them.
 bool IsBackgroundAction(int code) {
   return code == 32 || code == 33 || code == 34 || code == 48 || code == 89 || code == 99 ||
-         code == 108 || (code >= 77 && code <= 81) || code == 180 || code == 181 ||
-         code == 128 || code == 136 || code == 144 || code == 152 || code == 160 ||
-         code == 168 || (code >= 111 && code <= 114) || code == 123 || code == 124;
+         code == 108 || (code >= 77 && code <= 81) || code == 180 || code == 181 || code == 128 ||
+         code == 136 || code == 144 || code == 152 || code == 160 || code == 168 ||
+         (code >= 111 && code <= 114) || code == 123 || code == 124;
 }
 
 // The cell the hero stands in to use a facing-bound thing at (tr, tc) facing `facing`.
@@ -51,19 +52,27 @@ std::pair<int, int> StandCell(int tr, int tc, const std::string& facing) {
 
 std::string SignFacing(int code) {
   switch (code) {
-    case 144: return "Up";
-    case 145: return "Down";
-    case 146: return "Right";
-    default: return "Left";
+    case 144:
+      return "Up";
+    case 145:
+      return "Down";
+    case 146:
+      return "Right";
+    default:
+      return "Left";
   }
 }
 
 std::string SwitchFacing(int code) {
   switch (code) {
-    case 96: return "Right";
-    case 99: return "Left";
-    case 100: return "Up";
-    default: return "Down";
+    case 96:
+      return "Right";
+    case 99:
+      return "Left";
+    case 100:
+      return "Up";
+    default:
+      return "Down";
   }
 }
 
@@ -138,10 +147,11 @@ class ModelReader {
 
   void Lines(TileRows& rows, bool background, const std::string& screen) {
     for (int r = 0; r < kScreenTileRows; ++r) {
-      const auto line = Field(std::string(background ? "a background" : "an object") + " line of " + screen);
+      const auto line =
+          Field(std::string(background ? "a background" : "an object") + " line of " + screen);
       if (!line) return;
-      const std::string what = screen + " " + (background ? "background" : "object") + " line " +
-                               std::to_string(r + 1);
+      const std::string what =
+          screen + " " + (background ? "background" : "object") + " line " + std::to_string(r + 1);
       if (line->size() != 60 || !AllDigits(*line)) {
         Report(what + " is not 20 codes of 3 digits: \"" + *line + "\"");
         continue;
@@ -301,8 +311,8 @@ void CheckSwitches(const DistrictModel& m, std::vector<Finding>& out) {
       }
       const int code = doors->second.front[cr - 1][cc - 1];
       if (!IsDoor(code))
-        fail("door cell " + std::to_string(k + 1) + " " + CellName(dr, dc, cr, cc) + " holds object " +
-             std::to_string(code) + ", not a door (88-95, 104-111)");
+        fail("door cell " + std::to_string(k + 1) + " " + CellName(dr, dc, cr, cc) +
+             " holds object " + std::to_string(code) + ", not a door (88-95, 104-111)");
     }
   }
 }
@@ -314,8 +324,9 @@ void CheckCar(const DistrictModel& m, int district, std::vector<Finding>& out) {
     vt::PlaceHero(*world, district, arriving);
     const vt::WorldState& w = *world;
     const std::string where = std::string(arriving ? "arrival" : "jump to the car") + " at " +
-                              ScreenName(w.ScreenRow, w.ScreenCol) + " (" + std::to_string(w.HeroX) +
-                              "," + std::to_string(w.HeroY) + " facing " + w.HeroFacing + ")";
+                              ScreenName(w.ScreenRow, w.ScreenCol) + " (" +
+                              std::to_string(w.HeroX) + "," + std::to_string(w.HeroY) + " facing " +
+                              w.HeroFacing + ")";
     const auto screen = m.screens.find({w.ScreenRow, w.ScreenCol});
     if (screen == m.screens.end()) {
       out.push_back({where + ": the screen is not in the district"});
@@ -327,13 +338,15 @@ void CheckCar(const DistrictModel& m, int district, std::vector<Finding>& out) {
       if (!Walkable(tiles, r, c))
         out.push_back({where + ": the hero stands on " + CellName(w.ScreenRow, w.ScreenCol, r, c) +
                        ", which is not free floor (background " +
-                       std::to_string(OnScreen(r, c) ? tiles.back[r - 1][c - 1] : kNone) + ", object " +
+                       std::to_string(OnScreen(r, c) ? tiles.back[r - 1][c - 1] : kNone) +
+                       ", object " +
                        std::to_string(OnScreen(r, c) ? tiles.front[r - 1][c - 1] : kNone) + ")"});
     const auto probes = vt::ProbeCells(w.HeroX, w.HeroY, w.HeroFacing);
     if (arriving) {
       for (const auto& p : probes)
         if (!Walkable(tiles, p.cy, p.cx))
-          out.push_back({where + ": the cell ahead " + CellName(w.ScreenRow, w.ScreenCol, p.cy, p.cx) +
+          out.push_back({where + ": the cell ahead " +
+                         CellName(w.ScreenRow, w.ScreenCol, p.cy, p.cx) +
                          " is not free floor; he cannot walk away"});
       continue;
     }
@@ -350,8 +363,10 @@ void CheckCar(const DistrictModel& m, int district, std::vector<Finding>& out) {
       if (IsBackgroundAction(code)) break;  // that one answers first
     }
     if (!car)
-      out.push_back({where + ": the car's door (background 48 or 99) is not the first thing "
-                     "ahead of him (" + seen + ")"});
+      out.push_back({where +
+                     ": the car's door (background 48 or 99) is not the first thing "
+                     "ahead of him (" +
+                     seen + ")"});
   }
 }
 
@@ -373,12 +388,15 @@ std::optional<DistrictModel> ReadDistrictModel(const std::string& path,
     for (const auto& [key, tiles] : m->screens) {
       const auto game = vt::ReadDistrictScreen(path, key.first, key.second);
       for (const auto& p : game.problems) problems.push_back(p);
-      bool same = game.screen.found && game.screen.height == m->height && game.screen.width == m->width;
+      bool same =
+          game.screen.found && game.screen.height == m->height && game.screen.width == m->width;
       for (int r = 1; same && r <= 12; ++r)
         for (int c = 1; c <= 20; ++c)
           same = same && game.screen.back[r][c] == tiles.back[r - 1][c - 1] &&
                  game.screen.front[r][c] == tiles.front[r - 1][c - 1];
-      if (!same) problems.push_back(path + ": the game reads " + ScreenName(key.first, key.second) + " differently");
+      if (!same)
+        problems.push_back(path + ": the game reads " + ScreenName(key.first, key.second) +
+                           " differently");
       if (game.lists.signs != m->signs || game.lists.switches != m->switches) {
         problems.push_back(path + ": the game reads the sign or switch records differently");
         break;
@@ -431,7 +449,8 @@ int RunDistrictCheck(const std::string& gameDir, std::ostream& report) {
     for (int n : ConversationNumbers(*model)) report << " " << n;
     report << "\n";
   }
-  report << (problems ? std::to_string(problems) + " problem(s)" : std::string("no problems")) << "\n";
+  report << (problems ? std::to_string(problems) + " problem(s)" : std::string("no problems"))
+         << "\n";
   return problems;
 }
 

@@ -75,10 +75,17 @@ int Two(const std::string& s, std::size_t at) { return std::stoi(s.substr(at, 2)
 
 std::pair<int, int> Stand(int tr, int tc, int code) {
   switch (code) {
-    case 144: case 100: return {tr + 1, tc};
-    case 145: case 102: return {tr - 1, tc};
-    case 146: case 96: return {tr, tc - 1};
-    default: return {tr, tc + 1};
+    case 144:
+    case 100:
+      return {tr + 1, tc};
+    case 145:
+    case 102:
+      return {tr - 1, tc};
+    case 146:
+    case 96:
+      return {tr, tc - 1};
+    default:
+      return {tr, tc + 1};
   }
 }
 
@@ -105,7 +112,8 @@ std::vector<Finding> ReachNotes(const DistrictModel& m, int district) {
     if (!m.screens.count({x.r, x.c}) || x.tr < 1 || x.tr > 12 || x.tc < 1 || x.tc > 20) continue;
     const auto [sr, sc] = Stand(x.tr, x.tc, front(x.r, x.c, x.tr, x.tc));
     if (!reach.Reached({x.r, x.c, sr, sc}))
-      notes.push_back({"the sign at " + CellName(x) + " cannot be reached", static_cast<int>(i), -1});
+      notes.push_back(
+          {"the sign at " + CellName(x) + " cannot be reached", static_cast<int>(i), -1});
   }
   for (std::size_t i = 0; i < m.switches.size(); ++i) {
     const std::string& s = m.switches[i];
@@ -114,7 +122,8 @@ std::vector<Finding> ReachNotes(const DistrictModel& m, int district) {
     if (!m.screens.count({x.r, x.c}) || x.tr < 1 || x.tr > 12 || x.tc < 1 || x.tc > 20) continue;
     const auto [sr, sc] = Stand(x.tr, x.tc, front(x.r, x.c, x.tr, x.tc));
     if (!reach.Reached({x.r, x.c, sr, sc}))
-      notes.push_back({"the switch at " + CellName(x) + " cannot be reached", -1, static_cast<int>(i)});
+      notes.push_back(
+          {"the switch at " + CellName(x) + " cannot be reached", -1, static_cast<int>(i)});
   }
   // People and objects: some neighbouring cell (or, for a pick-up, its own) must be reached.
   for (const auto& [key, tiles] : m.screens)
@@ -129,7 +138,8 @@ std::vector<Finding> ReachNotes(const DistrictModel& m, int district) {
                               Cell{x.r, x.c, tr, tc - 1}, Cell{x.r, x.c, tr, tc + 1}})
           ok = ok || reach.Reached(n);
         if (!ok)
-          notes.push_back({"object " + std::to_string(code) + " at " + CellName(x) + " cannot be reached"});
+          notes.push_back(
+              {"object " + std::to_string(code) + " at " + CellName(x) + " cannot be reached"});
       }
   return notes;
 }

@@ -34,7 +34,8 @@ std::vector<std::string> Words(const std::string& s) {
 }
 
 bool AllDigits(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+  return !s.empty() &&
+         std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 // A whole number of at most 4 digits, else nullopt.
@@ -77,12 +78,14 @@ void LegendLine(const std::vector<std::string>& w, bool background, Legend& lege
     return;
   }
   if (symbol == "." || symbol.find_first_of("|\"/") != std::string::npos) {
-    report(line, "\"" + symbol + "\" cannot be a symbol ('.' is always no tile; '|', '\"' and '/' are reserved)");
+    report(line,
+           "\"" + symbol +
+               "\" cannot be a symbol ('.' is always no tile; '|', '\"' and '/' are reserved)");
     return;
   }
   if (!code || !ValidCode(*code, background)) {
-    report(line, std::string(LayerName(background)) + " code \"" + w[2] + "\" is not on the strip (" +
-                     (background ? "0-191" : "0-193") + ")");
+    report(line, std::string(LayerName(background)) + " code \"" + w[2] +
+                     "\" is not on the strip (" + (background ? "0-191" : "0-193") + ")");
     return;
   }
   (background ? legend.back : legend.front)[symbol] = *code;
@@ -132,8 +135,7 @@ bool CellRow(const std::string& half, bool background, const Legend& legend,
 }
 
 bool IsKeyword(const std::string& w) {
-  return w == "size" || w == "back" || w == "obj" || w == "screen" || w == "sign" ||
-         w == "switch";
+  return w == "size" || w == "back" || w == "obj" || w == "screen" || w == "sign" || w == "switch";
 }
 
 class SourceCompiler {
@@ -185,9 +187,12 @@ class SourceCompiler {
     } else if (key == "switch") {
       Switch(w, lineNo);
     } else if (key == "back" || key == "obj") {
-      report_(lineNo, "\"" + key + "\" needs SYMBOL CODE (legend) or TILE_ROW TILE_COL SYMBOL... (cell edit)");
+      report_(
+          lineNo,
+          "\"" + key + "\" needs SYMBOL CODE (legend) or TILE_ROW TILE_COL SYMBOL... (cell edit)");
     } else {
-      report_(lineNo, "unknown line \"" + line + "\" (expected size, back, obj, screen, sign or switch)");
+      report_(lineNo,
+              "unknown line \"" + line + "\" (expected size, back, obj, screen, sign or switch)");
     }
   }
 
@@ -199,7 +204,9 @@ class SourceCompiler {
     const auto h = w.size() == 3 ? Number(w[1]) : std::nullopt;
     const auto wd = w.size() == 3 ? Number(w[2]) : std::nullopt;
     if (!h || !wd || *h < 12 || *wd < 20 || *h % 12 || *wd % 20 || *h > 120 || *wd > 200) {
-      report_(lineNo, "size needs HEIGHT WIDTH in tiles: multiples of 12 and 20 (at most 10 screens each way)");
+      report_(
+          lineNo,
+          "size needs HEIGHT WIDTH in tiles: multiples of 12 and 20 (at most 10 screens each way)");
       return;
     }
     sizeLine_ = lineNo;
@@ -217,10 +224,11 @@ class SourceCompiler {
   bool ScreenAt(const std::string& rs, const std::string& cs, int lineNo, int& r, int& c) {
     const auto row = Number(rs);
     const auto col = Number(cs);
-    if (!row || !col || *row < 1 || *col < 1 || *row > M().ScreenRows() || *col > M().ScreenCols()) {
+    if (!row || !col || *row < 1 || *col < 1 || *row > M().ScreenRows() ||
+        *col > M().ScreenCols()) {
       report_(lineNo, "screen [" + rs + "," + cs + "] is not in the district's " +
-                          std::to_string(M().ScreenRows()) + " x " + std::to_string(M().ScreenCols()) +
-                          " screens");
+                          std::to_string(M().ScreenRows()) + " x " +
+                          std::to_string(M().ScreenCols()) + " screens");
       return false;
     }
     r = *row;
@@ -232,7 +240,8 @@ class SourceCompiler {
     const auto row = Number(rs);
     const auto col = Number(cs);
     if (!row || !col || *row < 1 || *row > 12 || *col < 1 || *col > 20) {
-      report_(lineNo, "tile (" + rs + "," + cs + ") is not a cell of a screen (rows 1-12, columns 1-20)");
+      report_(lineNo,
+              "tile (" + rs + "," + cs + ") is not a cell of a screen (rows 1-12, columns 1-20)");
       return false;
     }
     r = *row;
@@ -263,7 +272,8 @@ class SourceCompiler {
       if (!ScreenAt(w[4], w[5], lineNo, fr, fc)) return;
       const auto from = M().screens.find({fr, fc});
       if (from == M().screens.end()) {
-        report_(lineNo, "screen [" + w[4] + "," + w[5] + "] to copy is not written above this line");
+        report_(lineNo,
+                "screen [" + w[4] + "," + w[5] + "] to copy is not written above this line");
         return;
       }
       M().screens[key] = from->second;
@@ -295,8 +305,8 @@ class SourceCompiler {
     }
     if (!why.empty()) {
       report_(lineNo, "screen [" + std::to_string(blockKey_.first) + "," +
-                          std::to_string(blockKey_.second) + "] tile row " + std::to_string(index + 1) +
-                          ": " + why);
+                          std::to_string(blockKey_.second) + "] tile row " +
+                          std::to_string(index + 1) + ": " + why);
       blockOk_ = false;
     }
     if (rowsWanted_ == 0) CloseBlock();
@@ -353,7 +363,8 @@ class SourceCompiler {
     const auto close = open == std::string::npos ? open : line.find('"', open + 1);
     if (open == std::string::npos || close == std::string::npos ||
         !Trim(line.substr(close + 1)).empty()) {
-      report_(lineNo, "sign needs KIND ROW COL TILE_ROW TILE_COL \"TEXT\" (one quoted text at the end)");
+      report_(lineNo,
+              "sign needs KIND ROW COL TILE_ROW TILE_COL \"TEXT\" (one quoted text at the end)");
       return;
     }
     const auto w = Words(line.substr(0, open));
@@ -373,7 +384,8 @@ class SourceCompiler {
       return;
     }
     if (w[1] != "3" && std::count(text.begin(), text.end(), '*') != 1) {
-      report_(lineNo, "a kind " + w[1] + " sign's text needs exactly one '*' between its two lines");
+      report_(lineNo,
+              "a kind " + w[1] + " sign's text needs exactly one '*' between its two lines");
       return;
     }
     if (text.find_first_of("\t") != std::string::npos) {
@@ -389,7 +401,9 @@ class SourceCompiler {
     if (!NeedSize(lineNo)) return;
     const std::size_t n = w.size();
     if (n < 10 || n > 16 || n % 2 || w[5] != "->") {
-      report_(lineNo, "switch needs ROW COL TILE_ROW TILE_COL -> ROW COL and 1 to 4 door cells TILE_ROW TILE_COL");
+      report_(lineNo,
+              "switch needs ROW COL TILE_ROW TILE_COL -> ROW COL and 1 to 4 door cells TILE_ROW "
+              "TILE_COL");
       return;
     }
     int r = 0, c = 0, tr = 0, tc = 0, dr = 0, dc = 0;
@@ -420,8 +434,9 @@ class SourceCompiler {
           if (++count <= 12) missing += " [" + std::to_string(r) + "," + std::to_string(c) + "]";
         }
     if (count) {
-      report_(lastLine, std::to_string(count) + " screen(s) of the " + std::to_string(M().ScreenRows()) +
-                            " x " + std::to_string(M().ScreenCols()) + " grid not written:" + missing +
+      report_(lastLine, std::to_string(count) + " screen(s) of the " +
+                            std::to_string(M().ScreenRows()) + " x " +
+                            std::to_string(M().ScreenCols()) + " grid not written:" + missing +
                             (count > 12 ? " ..." : ""));
     }
     if (M().signs.size() > 200) report_(lastLine, "more than 200 signs");
@@ -465,8 +480,7 @@ void ReadLegendSource(const std::string& text, const std::string& name, Legend& 
 }
 
 std::optional<CompiledDistrict> CompileDistrictSource(const std::string& text,
-                                                      const std::string& name,
-                                                      const Legend& shared,
+                                                      const std::string& name, const Legend& shared,
                                                       std::vector<std::string>& errors) {
   SourceCompiler compiler(name, shared, errors);
   return compiler.Run(text);

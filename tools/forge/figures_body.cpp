@@ -14,16 +14,19 @@ struct Torso {
 Torso TorsoOf(const Person& p) {
   const HeadGeo g = GeoOf(p);
   const bool child = p.age < 0.15;
-  return {g.cx, g.chinY + (child ? 10 : 13), (child ? 46 : 60) * p.build, (child ? 9 : 11) * p.width};
+  return {g.cx, g.chinY + (child ? 10 : 13), (child ? 46 : 60) * p.build,
+          (child ? 9 : 11) * p.width};
 }
 
 void TorsoPath(cairo_t* cr, const Torso& t) {
   cairo_move_to(cr, t.cx - t.nw - 6, t.top - 3);
-  cairo_curve_to(cr, t.cx - t.sw * 0.7, t.top - 1, t.cx - t.sw, t.top + 6, t.cx - t.sw - 2, t.top + 30);
+  cairo_curve_to(cr, t.cx - t.sw * 0.7, t.top - 1, t.cx - t.sw, t.top + 6, t.cx - t.sw - 2,
+                 t.top + 30);
   cairo_line_to(cr, t.cx - t.sw - 4, 420);
   cairo_line_to(cr, t.cx + t.sw + 4, 420);
   cairo_line_to(cr, t.cx + t.sw + 2, t.top + 30);
-  cairo_curve_to(cr, t.cx + t.sw, t.top + 6, t.cx + t.sw * 0.7, t.top - 1, t.cx + t.nw + 6, t.top - 3);
+  cairo_curve_to(cr, t.cx + t.sw, t.top + 6, t.cx + t.sw * 0.7, t.top - 1, t.cx + t.nw + 6,
+                 t.top - 3);
   cairo_close_path(cr);
 }
 
@@ -84,7 +87,8 @@ void Lapels(cairo_t* cr, const Torso& t, Rgb c, double depth, double half) {
     cairo_line_to(cr, t.cx + side * (half + 7), t.top + 18);
     cairo_line_to(cr, t.cx, t.top + depth);
     cairo_close_path(cr);
-    Paint(cr, side < 0 ? Lighter(c, 0.1) : Darker(c, 0.1), t.cx, t.top, t.cx + side * 16, t.top + depth, 1.0);
+    Paint(cr, side < 0 ? Lighter(c, 0.1) : Darker(c, 0.1), t.cx, t.top, t.cx + side * 16,
+          t.top + depth, 1.0);
   }
 }
 
@@ -131,7 +135,8 @@ void Uniform(cairo_t* cr, const Person& p, const Torso& t, bool braided) {
     cairo_set_line_width(cr, 2.2);
     for (int k = 0; k < 2; ++k) {
       cairo_move_to(cr, t.cx - t.sw + 8, t.top + 8 + k * 3);
-      cairo_curve_to(cr, t.cx - 40, t.top + 30 + k * 6, t.cx - 26, t.top + 32 + k * 6, t.cx - 16, t.top + 18);
+      cairo_curve_to(cr, t.cx - 40, t.top + 30 + k * 6, t.cx - 26, t.top + 32 + k * 6, t.cx - 16,
+                     t.top + 18);
     }
     cairo_stroke(cr);
   }
@@ -160,7 +165,8 @@ void Knit(cairo_t* cr, const Torso& t, Rgb c) {
 
 void RoundNeck(cairo_t* cr, const Torso& t, Rgb c, double depth) {
   cairo_move_to(cr, t.cx - t.nw - 3, t.top - 4);
-  cairo_curve_to(cr, t.cx - t.nw, t.top + depth, t.cx + t.nw, t.top + depth, t.cx + t.nw + 3, t.top - 4);
+  cairo_curve_to(cr, t.cx - t.nw, t.top + depth, t.cx + t.nw, t.top + depth, t.cx + t.nw + 3,
+                 t.top - 4);
   SetColor(cr, Darker(c, 0.4));
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
@@ -182,8 +188,13 @@ void Texture(cairo_t* cr, const Torso& t, Rgb c, std::uint32_t seed, int count) 
 void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
   const Rgb white{236, 234, 226};
   switch (p.outfit) {
-    case Outfit::kLinenSuit: Jacket(cr, p, t, p.cloth2, false); Texture(cr, t, p.cloth, seed, 160); break;
-    case Outfit::kSuit: Jacket(cr, p, t, white, true); break;
+    case Outfit::kLinenSuit:
+      Jacket(cr, p, t, p.cloth2, false);
+      Texture(cr, t, p.cloth, seed, 160);
+      break;
+    case Outfit::kSuit:
+      Jacket(cr, p, t, white, true);
+      break;
     case Outfit::kTweed:
       Jacket(cr, p, t, white, true);
       Texture(cr, t, p.cloth, seed, 700);
@@ -205,10 +216,16 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
       Line(cr, t.cx - 2, t.top + 8, t.cx + 3, t.top + 28, Darker(p.cloth2, 0.35), 1.0);
       Ellipse(cr, t.cx, t.top + 2, 5, 3.5);
       Paint(cr, Darker(p.cloth2, 0.1), t.cx - 5, t.top, t.cx + 5, t.top + 5, 0.8);
-      for (int i = 0; i < 6; ++i) FillCircle(cr, t.cx - 4 + (i % 3) * 4, t.top + 12 + (i / 3) * 8, 1.1, Lighter(p.cloth2, 0.5));
+      for (int i = 0; i < 6; ++i)
+        FillCircle(cr, t.cx - 4 + (i % 3) * 4, t.top + 12 + (i / 3) * 8, 1.1,
+                   Lighter(p.cloth2, 0.5));
       break;
-    case Outfit::kGuardUniform: Uniform(cr, p, t, false); break;
-    case Outfit::kBraidedUniform: Uniform(cr, p, t, true); break;
+    case Outfit::kGuardUniform:
+      Uniform(cr, p, t, false);
+      break;
+    case Outfit::kBraidedUniform:
+      Uniform(cr, p, t, true);
+      break;
     case Outfit::kAirForce:
     case Outfit::kPolice:
     case Outfit::kSoldier:
@@ -250,7 +267,8 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
         cairo_line_to(cr, t.cx + side * 4, t.top + 30);
         cairo_line_to(cr, t.cx + side * 4, 170);
         cairo_stroke(cr);
-        for (int k = 0; k < 4; ++k) FillCircle(cr, t.cx + side * (14 + k * 2), t.top + 14 + k * 9, 1.6, Rgb{220, 180, 80});
+        for (int k = 0; k < 4; ++k)
+          FillCircle(cr, t.cx + side * (14 + k * 2), t.top + 14 + k * 9, 1.6, Rgb{220, 180, 80});
       }
       break;
     case Outfit::kApron:
@@ -262,7 +280,9 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
       cairo_line_to(cr, t.cx - 32, 180);
       cairo_close_path(cr);
       Paint(cr, p.cloth, t.cx - 24, t.top + 20, t.cx + 30, 160, 1.2);
-      for (int side : {-1, 1}) Line(cr, t.cx + side * 20, t.top + 23, t.cx + side * (t.nw + 2), t.top - 3, Darker(p.cloth, 0.3), 3);
+      for (int side : {-1, 1})
+        Line(cr, t.cx + side * 20, t.top + 23, t.cx + side * (t.nw + 2), t.top - 3,
+             Darker(p.cloth, 0.3), 3);
       Pocket(cr, t.cx, t.top + 30, Darker(p.cloth, 0.05));
       break;
     case Outfit::kSmock:
@@ -292,7 +312,8 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
       PaintTorso(cr, t, p.cloth);
       ShirtCollar(cr, t, p.cloth, true);
       Tie(cr, Torso{t.cx + 2, t.top + 6, t.sw, t.nw}, p.cloth2, 28);
-      for (int side : {-1, 1}) Line(cr, t.cx + side * 30, t.top, t.cx + side * 26, 160, Rgb{110, 30, 30}, 3);
+      for (int side : {-1, 1})
+        Line(cr, t.cx + side * 30, t.top, t.cx + side * 26, 160, Rgb{110, 30, 30}, 3);
       break;
     case Outfit::kSequins: {
       PaintTorso(cr, t, p.skin);
@@ -328,14 +349,17 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
       RoundNeck(cr, t, p.cloth2, 5);
       Lapels(cr, t, p.cloth, 32, 13);
       cairo_rectangle(cr, t.cx - 48, t.top + 20, 14, 12);
-      Paint(cr, Mix(p.cloth, Rgb{90, 100, 70}, 0.5), t.cx - 48, t.top + 20, t.cx - 34, t.top + 32, 0.8);
+      Paint(cr, Mix(p.cloth, Rgb{90, 100, 70}, 0.5), t.cx - 48, t.top + 20, t.cx - 34, t.top + 32,
+            0.8);
       Texture(cr, t, p.cloth, seed, 250);
       break;
     case Outfit::kSummerShirt:
     case Outfit::kTShirt: {
       PaintTorso(cr, t, p.cloth);
-      if (p.outfit == Outfit::kSummerShirt) ShirtCollar(cr, t, p.cloth, true);
-      else RoundNeck(cr, t, p.cloth, 6);
+      if (p.outfit == Outfit::kSummerShirt)
+        ShirtCollar(cr, t, p.cloth, true);
+      else
+        RoundNeck(cr, t, p.cloth, 6);
       Noise n(seed + 9);
       for (int i = 0; i < (p.outfit == Outfit::kSummerShirt ? 26 : 0); ++i) {
         const double x = t.cx - t.sw + n.Unit() * 2 * t.sw;
@@ -369,14 +393,16 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
       PaintTorso(cr, t, p.cloth);
       if (p.outfit == Outfit::kBlouse) {
         Opening(cr, t, 18, 14, p.skin);
-        for (int side : {-1, 1}) Line(cr, t.cx + side * 14, t.top - 4, t.cx, t.top + 18, Darker(p.cloth, 0.3), 1.5);
+        for (int side : {-1, 1})
+          Line(cr, t.cx + side * 14, t.top - 4, t.cx, t.top + 18, Darker(p.cloth, 0.3), 1.5);
       } else {
         RoundNeck(cr, t, p.cloth, 4);
         SetColor(cr, Darker(p.cloth, 0.25), 0.8);
         cairo_set_line_width(cr, 1);
         for (int i = -2; i <= 2; ++i) {
           cairo_move_to(cr, t.cx + i * 14, t.top + 14);
-          cairo_curve_to(cr, t.cx + i * 15, t.top + 40, t.cx + i * 17, t.top + 60, t.cx + i * 18, 160);
+          cairo_curve_to(cr, t.cx + i * 15, t.top + 40, t.cx + i * 17, t.top + 60, t.cx + i * 18,
+                         160);
         }
         cairo_stroke(cr);
       }
@@ -387,7 +413,8 @@ void Outfits(cairo_t* cr, const Person& p, const Torso& t, std::uint32_t seed) {
       TorsoPath(cr, t);
       cairo_clip(cr);
       SetColor(cr, p.cloth2, 0.8);
-      for (double x = t.cx - t.sw; x < t.cx + t.sw; x += 9) cairo_rectangle(cr, x, t.top + 4, 3, 150);
+      for (double x = t.cx - t.sw; x < t.cx + t.sw; x += 9)
+        cairo_rectangle(cr, x, t.top + 4, 3, 150);
       cairo_fill(cr);
       cairo_restore(cr);
       ShirtCollar(cr, t, p.cloth, true);
@@ -454,7 +481,8 @@ void DrawFrontProps(cairo_t* cr, const Person& p) {
   if (f & kMedals) {
     for (int i = 0; i < 4; ++i) {
       const double x = t.cx + 22 + i * 7;
-      static constexpr Rgb kRibbon[] = {{170, 30, 40}, {40, 90, 160}, {40, 130, 70}, {210, 170, 50}};
+      static constexpr Rgb kRibbon[] = {
+          {170, 30, 40}, {40, 90, 160}, {40, 130, 70}, {210, 170, 50}};
       cairo_rectangle(cr, x - 3, t.top + 24, 6, 8);
       Paint(cr, kRibbon[i], x - 3, t.top + 24, x + 3, t.top + 32, 0.6);
       FillCircle(cr, x, t.top + 36, 3, Rgb{215, 180, 70});
@@ -464,14 +492,16 @@ void DrawFrontProps(cairo_t* cr, const Person& p) {
   if (f & kPearls) {
     for (int i = 0; i <= 16; ++i) {
       const double a = M_PI * (0.1 + 0.8 * i / 16.0);
-      FillCircle(cr, t.cx + std::cos(a) * 15, t.top - 2 + std::sin(a) * 11, 2.0, Rgb{236, 232, 222});
+      FillCircle(cr, t.cx + std::cos(a) * 15, t.top - 2 + std::sin(a) * 11, 2.0,
+                 Rgb{236, 232, 222});
     }
   }
   if (f & kEarpiece) {
     SetColor(cr, Rgb{40, 40, 45});
     cairo_set_line_width(cr, 1.2);
     cairo_move_to(cr, g.cx + g.hw, g.eyeY + 8);
-    cairo_curve_to(cr, g.cx + g.hw + 4, g.eyeY + 24, g.cx + g.hw - 2, g.chinY + 8, g.cx + 18, t.top + 2);
+    cairo_curve_to(cr, g.cx + g.hw + 4, g.eyeY + 24, g.cx + g.hw - 2, g.chinY + 8, g.cx + 18,
+                   t.top + 2);
     cairo_stroke(cr);
     FillCircle(cr, g.cx + g.hw, g.eyeY + 7, 2.4, Rgb{60, 60, 65});
   }
@@ -539,7 +569,8 @@ void DrawFrontProps(cairo_t* cr, const Person& p) {
     cairo_rectangle(cr, t.cx - 47, 123, 30, 38);
     SetColor(cr, Rgb{245, 243, 235});
     cairo_fill(cr);
-    for (int i = 0; i < 5; ++i) Line(cr, t.cx - 44, 129 + i * 5, t.cx - 22, 129 + i * 5, Rgb{110, 110, 130}, 0.8);
+    for (int i = 0; i < 5; ++i)
+      Line(cr, t.cx - 44, 129 + i * 5, t.cx - 22, 129 + i * 5, Rgb{110, 110, 130}, 0.8);
     cairo_rectangle(cr, t.cx - 38, 115, 12, 5);
     Paint(cr, Rgb{170, 170, 175}, t.cx - 38, 115, t.cx - 26, 120, 0.6);
     DrawHand(cr, t.cx - 16, 146, 14, p.skin);
@@ -558,7 +589,8 @@ void DrawFrontProps(cairo_t* cr, const Person& p) {
     cairo_line_to(cr, t.cx - 52, 160);
     cairo_close_path(cr);
     Paint(cr, Rgb{226, 220, 200}, t.cx - 56, 118, t.cx + 8, 160, 1.0);
-    for (int i = 0; i < 5; ++i) Line(cr, t.cx - 50, 132 + i * 5, t.cx - 2, 128 + i * 5, Rgb{120, 115, 110}, 1.0);
+    for (int i = 0; i < 5; ++i)
+      Line(cr, t.cx - 50, 132 + i * 5, t.cx - 2, 128 + i * 5, Rgb{120, 115, 110}, 1.0);
     cairo_rectangle(cr, t.cx - 48, 124, 30, 4);
     SetColor(cr, Rgb{40, 40, 40});
     cairo_fill(cr);

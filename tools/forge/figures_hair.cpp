@@ -42,7 +42,8 @@ void Strands(cairo_t* cr, const HeadGeo& g, Rgb c, int count, double line) {
     const double t = (i + 0.5) / count;
     const double x = g.cx - g.hw * 0.8 + t * g.hw * 1.6;
     cairo_move_to(cr, x, g.cy - g.hh * line - 1);
-    cairo_curve_to(cr, x - 3, g.cy - g.hh * 0.8, x - 6, g.cy - g.hh * 0.95, x - 8, g.cy - g.hh * 1.02);
+    cairo_curve_to(cr, x - 3, g.cy - g.hh * 0.8, x - 6, g.cy - g.hh * 0.95, x - 8,
+                   g.cy - g.hh * 1.02);
   }
   cairo_stroke(cr);
 }
@@ -65,9 +66,11 @@ void DrawHairBack(cairo_t* cr, const Person& p) {
   const Rgb c = HairColour(p);
   if (p.hairStyle == Hair::kLongCurls) {
     cairo_move_to(cr, g.cx - g.hw - 6, g.cy - 10);
-    cairo_curve_to(cr, g.cx - g.hw - 20, g.cy + 20, g.cx - g.hw - 24, g.cy + 50, g.cx - g.hw - 14, g.cy + 72);
+    cairo_curve_to(cr, g.cx - g.hw - 20, g.cy + 20, g.cx - g.hw - 24, g.cy + 50, g.cx - g.hw - 14,
+                   g.cy + 72);
     cairo_line_to(cr, g.cx + g.hw + 14, g.cy + 72);
-    cairo_curve_to(cr, g.cx + g.hw + 24, g.cy + 50, g.cx + g.hw + 20, g.cy + 20, g.cx + g.hw + 6, g.cy - 10);
+    cairo_curve_to(cr, g.cx + g.hw + 24, g.cy + 50, g.cx + g.hw + 20, g.cy + 20, g.cx + g.hw + 6,
+                   g.cy - 10);
     cairo_close_path(cr);
     Paint(cr, c, g.cx - 30, g.cy - 20, g.cx + 40, g.cy + 70);
     for (int side : {-1, 1})
@@ -79,8 +82,10 @@ void DrawHairBack(cairo_t* cr, const Person& p) {
       }
   } else if (p.hairStyle == Hair::kPonytail) {
     cairo_move_to(cr, g.cx + g.hw - 4, g.cy - g.hh * 0.6);
-    cairo_curve_to(cr, g.cx + g.hw + 22, g.cy - g.hh * 0.5, g.cx + g.hw + 20, g.cy + 24, g.cx + g.hw + 12, g.cy + 44);
-    cairo_curve_to(cr, g.cx + g.hw + 8, g.cy + 24, g.cx + g.hw + 6, g.cy, g.cx + g.hw - 2, g.cy - 4);
+    cairo_curve_to(cr, g.cx + g.hw + 22, g.cy - g.hh * 0.5, g.cx + g.hw + 20, g.cy + 24,
+                   g.cx + g.hw + 12, g.cy + 44);
+    cairo_curve_to(cr, g.cx + g.hw + 8, g.cy + 24, g.cx + g.hw + 6, g.cy, g.cx + g.hw - 2,
+                   g.cy - 4);
     cairo_close_path(cr);
     Paint(cr, c, g.cx + g.hw, g.cy - 20, g.cx + g.hw + 20, g.cy + 40);
   }
@@ -148,8 +153,8 @@ void DrawHairFront(cairo_t* cr, const Person& p) {
       cairo_set_line_width(cr, 1.6);
       for (int i = 0; i < 3; ++i) {
         cairo_move_to(cr, g.cx - 16 + i * 7, g.cy - g.hh * 0.62);
-        cairo_curve_to(cr, g.cx - 8 + i * 8, g.cy - g.hh * 0.98, g.cx + 6 + i * 6, g.cy - g.hh * 1.0,
-                       g.cx + 16 + i * 3, g.cy - g.hh * 0.8);
+        cairo_curve_to(cr, g.cx - 8 + i * 8, g.cy - g.hh * 0.98, g.cx + 6 + i * 6,
+                       g.cy - g.hh * 1.0, g.cx + 16 + i * 3, g.cy - g.hh * 0.8);
       }
       cairo_stroke(cr);
       break;
@@ -173,7 +178,8 @@ void DrawHairFront(cairo_t* cr, const Person& p) {
         cairo_curve_to(cr, g.cx + 4, g.cy - g.hh * 0.72, g.cx + 14, g.cy - g.hh * 0.58,
                        g.cx + g.hw - 3, g.cy - g.hh * 0.3);
         cairo_line_to(cr, g.cx + g.hw - 1, g.cy - g.hh * 0.6);
-        cairo_curve_to(cr, g.cx + 10, g.cy - g.hh * 0.95, g.cx - 4, g.cy - g.hh * 0.9, g.cx - 8, g.cy - g.hh * 0.6);
+        cairo_curve_to(cr, g.cx + 10, g.cy - g.hh * 0.95, g.cx - 4, g.cy - g.hh * 0.9, g.cx - 8,
+                       g.cy - g.hh * 0.6);
         Paint(cr, c, g.cx, g.cy - g.hh, g.cx + 10, g.cy - g.hh * 0.4, 0.8);
       }
       break;
@@ -202,7 +208,8 @@ void PeakedCap(cairo_t* cr, const Person& p, const HeadGeo& g) {
   const double band = g.cy - g.hh * 0.52;
   cairo_move_to(cr, g.cx - g.hw - 1, band);
   cairo_curve_to(cr, g.cx - g.hw - 10, band - 16, g.cx - g.hw, band - 26, g.cx, band - 27);
-  cairo_curve_to(cr, g.cx + g.hw + 2, band - 26, g.cx + g.hw + 12, band - 16, g.cx + g.hw + 1, band);
+  cairo_curve_to(cr, g.cx + g.hw + 2, band - 26, g.cx + g.hw + 12, band - 16, g.cx + g.hw + 1,
+                 band);
   cairo_close_path(cr);
   Paint(cr, p.hatColour, g.cx - 20, band - 26, g.cx + 20, band);
   cairo_rectangle(cr, g.cx - g.hw - 1, band - 7, 2 * g.hw + 2, 8);
@@ -228,7 +235,8 @@ void Scarf(cairo_t* cr, const Person& p, const HeadGeo& g) {
   cairo_set_line_width(cr, 1.0);
   for (int side : {-1, 1}) {
     cairo_move_to(cr, g.cx + side * (g.hw + 2), g.cy + 16);
-    cairo_curve_to(cr, g.cx + side * (g.hw + 8), g.cy + 40, g.cx + side * 30, 115, g.cx + side * 34, 150);
+    cairo_curve_to(cr, g.cx + side * (g.hw + 8), g.cy + 40, g.cx + side * 30, 115, g.cx + side * 34,
+                   150);
   }
   cairo_move_to(cr, g.cx - 16, g.chinY + 3);
   cairo_curve_to(cr, g.cx - 6, g.chinY + 12, g.cx + 8, g.chinY + 12, g.cx + 18, g.chinY + 3);
@@ -332,16 +340,33 @@ void Helmet(cairo_t* cr, const Person& p, const HeadGeo& g) {
 void DrawHat(cairo_t* cr, const Person& p) {
   const HeadGeo g = GeoOf(p);
   switch (p.hat) {
-    case Hat::kNone: break;
-    case Hat::kSkullcap: Skullcap(cr, p, g); break;
+    case Hat::kNone:
+      break;
+    case Hat::kSkullcap:
+      Skullcap(cr, p, g);
+      break;
     case Hat::kScarf:
-    case Hat::kHeadscarf: Scarf(cr, p, g); break;
-    case Hat::kFez: Fez(cr, p, g); break;
-    case Hat::kPeakedCap: PeakedCap(cr, p, g); break;
-    case Hat::kHelmet: Helmet(cr, p, g); break;
-    case Hat::kFlatCap: FlatCap(cr, p, g, 0); break;
-    case Hat::kCapAskew: FlatCap(cr, p, g, 0.22); break;
-    case Hat::kStrawHat: StrawHat(cr, p, g); break;
+    case Hat::kHeadscarf:
+      Scarf(cr, p, g);
+      break;
+    case Hat::kFez:
+      Fez(cr, p, g);
+      break;
+    case Hat::kPeakedCap:
+      PeakedCap(cr, p, g);
+      break;
+    case Hat::kHelmet:
+      Helmet(cr, p, g);
+      break;
+    case Hat::kFlatCap:
+      FlatCap(cr, p, g, 0);
+      break;
+    case Hat::kCapAskew:
+      FlatCap(cr, p, g, 0.22);
+      break;
+    case Hat::kStrawHat:
+      StrawHat(cr, p, g);
+      break;
   }
 }
 
@@ -375,8 +400,11 @@ void DrawGlasses(cairo_t* cr, const Person& p) {
   const double y = g.eyeY;
   const double ex = g.hw * 0.42;
   switch (p.glasses) {
-    case Glasses::kNone: return;
-    case Glasses::kSunglasses: Sunglasses(cr, g, y); return;
+    case Glasses::kNone:
+      return;
+    case Glasses::kSunglasses:
+      Sunglasses(cr, g, y);
+      return;
     case Glasses::kSunglassesUp: {
       HeadGeo up = g;
       Sunglasses(cr, up, g.cy - g.hh * 0.62);

@@ -28,8 +28,8 @@ void HeadPath(cairo_t* cr, const HeadGeo& g, double jaw) {
   cairo_scale(cr, g.hw, g.hh);
   cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
   cairo_restore(cr);
-  cairo_curve_to(cr, g.cx + g.hw, g.cy + g.hh * 0.45, g.cx + g.hw * jaw, g.cy + g.hh * 0.9,
-                 g.cx, g.chinY);
+  cairo_curve_to(cr, g.cx + g.hw, g.cy + g.hh * 0.45, g.cx + g.hw * jaw, g.cy + g.hh * 0.9, g.cx,
+                 g.chinY);
   cairo_curve_to(cr, g.cx - g.hw * jaw, g.cy + g.hh * 0.9, g.cx - g.hw, g.cy + g.hh * 0.45,
                  g.cx - g.hw, g.cy);
   cairo_close_path(cr);
@@ -80,7 +80,8 @@ void Eye(cairo_t* cr, const Person& p, double x, double y, int side) {
   }
   cairo_restore(cr);
   // Upper lid line, heavier at the outer corner; lashes for the women.
-  const double lidY = (p.eyes == Eyes::kHalfClosed) ? y + 0.2 : (p.eyes == Eyes::kSleepy ? y - ry * 0.5 : y - ry);
+  const double lidY =
+      (p.eyes == Eyes::kHalfClosed) ? y + 0.2 : (p.eyes == Eyes::kSleepy ? y - ry * 0.5 : y - ry);
   SetColor(cr, lid);
   cairo_set_line_width(cr, p.female ? 1.8 : 1.3);
   cairo_move_to(cr, x - rx - 0.5, y + 0.3);
@@ -102,10 +103,20 @@ void Brow(cairo_t* cr, const Person& p, double x, double y, int side) {
   double inner = 0;
   double outer = 0;
   switch (p.brows) {
-    case Brows::kWorried: inner = -3.2; outer = 1.0; break;
-    case Brows::kStern: inner = 2.4; outer = -1.0; break;
-    case Brows::kRaised: inner = -2.5; outer = -2.5; break;
-    case Brows::kCalm: break;
+    case Brows::kWorried:
+      inner = -3.2;
+      outer = 1.0;
+      break;
+    case Brows::kStern:
+      inner = 2.4;
+      outer = -1.0;
+      break;
+    case Brows::kRaised:
+      inner = -2.5;
+      outer = -2.5;
+      break;
+    case Brows::kCalm:
+      break;
   }
   Rgb c = p.age > 0.8 ? Rgb{220, 218, 210} : Darker(p.hair, 0.1);
   if (p.hairStyle == Hair::kBald && p.age > 0.5) c = Rgb{120, 110, 100};
@@ -113,7 +124,8 @@ void Brow(cairo_t* cr, const Person& p, double x, double y, int side) {
   cairo_set_line_width(cr, p.female ? 1.6 : 2.6);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_move_to(cr, x - side * 6, y + inner);
-  cairo_curve_to(cr, x - side * 2, y - 2 + inner * 0.5, x + side * 3, y - 2.2, x + side * 7, y + 1 + outer);
+  cairo_curve_to(cr, x - side * 2, y - 2 + inner * 0.5, x + side * 3, y - 2.2, x + side * 7,
+                 y + 1 + outer);
   cairo_stroke(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
 }
@@ -248,14 +260,15 @@ void Stubble(cairo_t* cr, const Person& p, const HeadGeo& g, std::uint32_t seed)
 }
 
 void Moustache(cairo_t* cr, const Person& p, const HeadGeo& g, bool big) {
-  const Rgb c = (p.facialColour.r | p.facialColour.g | p.facialColour.b) ? p.facialColour
-                                                                          : Rgb{35, 25, 20};
+  const Rgb c =
+      (p.facialColour.r | p.facialColour.g | p.facialColour.b) ? p.facialColour : Rgb{35, 25, 20};
   const double y = g.mouthY - 4.5;
   const double w = big ? 15 : 10;
   cairo_move_to(cr, g.cx, y - 3);
   cairo_curve_to(cr, g.cx - 6, y - 5, g.cx - w, y - 2, g.cx - w - (big ? 2 : 0), y + (big ? 6 : 3));
   cairo_curve_to(cr, g.cx - w + 4, y + 2, g.cx - 4, y + 2.5, g.cx, y + 1);
-  cairo_curve_to(cr, g.cx + 4, y + 2.5, g.cx + w - 4, y + 2, g.cx + w + (big ? 2 : 0), y + (big ? 6 : 3));
+  cairo_curve_to(cr, g.cx + 4, y + 2.5, g.cx + w - 4, y + 2, g.cx + w + (big ? 2 : 0),
+                 y + (big ? 6 : 3));
   cairo_curve_to(cr, g.cx + w, y - 2, g.cx + 6, y - 5, g.cx, y - 3);
   cairo_close_path(cr);
   Paint(cr, c, g.cx - 6, y - 5, g.cx + 6, y + 4, 0.8);
@@ -270,7 +283,8 @@ void Beard(cairo_t* cr, const Person& p, const HeadGeo& g) {
   cairo_move_to(cr, g.cx - g.hw - 2, g.eyeY + 8);
   cairo_line_to(cr, g.cx - g.hw + 7, g.eyeY + 10);
   cairo_curve_to(cr, g.cx - 12, g.mouthY - 6, g.cx - 12, g.mouthY + 6, g.cx, g.mouthY + 6);
-  cairo_curve_to(cr, g.cx + 12, g.mouthY + 6, g.cx + 12, g.mouthY - 6, g.cx + g.hw - 7, g.eyeY + 10);
+  cairo_curve_to(cr, g.cx + 12, g.mouthY + 6, g.cx + 12, g.mouthY - 6, g.cx + g.hw - 7,
+                 g.eyeY + 10);
   cairo_line_to(cr, g.cx + g.hw + 2, g.eyeY + 8);
   cairo_line_to(cr, g.cx + g.hw + 2, g.chinY + 8);
   cairo_line_to(cr, g.cx - g.hw - 2, g.chinY + 8);

@@ -95,8 +95,9 @@ void DrawArm(cairo_t* cr, double sx, double sy, double hx, double hy, Rgb sleeve
   const double len = std::hypot(dx, dy);
   const double nx = len > 0 ? -dy / len : 0;
   const double ny = len > 0 ? dx / len : 0;
-  cairo_pattern_t* pat = cairo_pattern_create_linear(sx + nx * thickness / 2, sy + ny * thickness / 2,
-                                                     sx - nx * thickness / 2, sy - ny * thickness / 2);
+  cairo_pattern_t* pat =
+      cairo_pattern_create_linear(sx + nx * thickness / 2, sy + ny * thickness / 2,
+                                  sx - nx * thickness / 2, sy - ny * thickness / 2);
   const Rgb a = Darker(sleeve, 0.3);
   const Rgb b = Lighter(sleeve, 0.2);
   cairo_pattern_add_color_stop_rgb(pat, 0, a.r / 255.0, a.g / 255.0, a.b / 255.0);

@@ -43,14 +43,14 @@ class Output {
 void ForgeBackgroundStrip(Output& out);  // Morvane15.dat
 void ForgeObjectStrip(Output& out);      // Morvane16.dat, Morvane17.dat
 void ForgeHeroSheets(Output& out);       // Morvane01.dat, Morvane14.dat
-void ForgeWindows(Output& out);          // window backgrounds and pages (Trasken.., Morvane02/04/..)
-void ForgeSmallPictures(Output& out);    // arrows, object place, lights, key, pointers
-void ForgePortraits(Output& out);        // GameNN.dat
-void ForgeScenes(Output& out);           // Zorl01.dat - Zorl14.dat
-void ForgeEffects(Output& out);          // Comm00.dat ... (sox)
-void ForgeMusic(Output& out);            // Vask01.dat - Vask15.dat (abc2midi)
-void ForgeSlots(Output& out);            // Zorl15.dat - Zorl19.dat, only when absent
-void ForgeDistricts(Output& out);        // Strategy01.dat - Strategy08.dat from content/districts
+void ForgeWindows(Output& out);        // window backgrounds and pages (Trasken.., Morvane02/04/..)
+void ForgeSmallPictures(Output& out);  // arrows, object place, lights, key, pointers
+void ForgePortraits(Output& out);      // GameNN.dat
+void ForgeScenes(Output& out);         // Zorl01.dat - Zorl14.dat
+void ForgeEffects(Output& out);        // Comm00.dat ... (sox)
+void ForgeMusic(Output& out);          // Vask01.dat - Vask15.dat (abc2midi)
+void ForgeSlots(Output& out);          // Zorl15.dat - Zorl19.dat, only when absent
+void ForgeDistricts(Output& out);      // Strategy01.dat - Strategy08.dat from content/districts
 
 std::vector<PictureSpec> BackgroundStripManifest();
 std::vector<PictureSpec> ObjectStripManifest();

@@ -67,12 +67,10 @@ constexpr Rgb kHairGrey{128, 122, 116};
 constexpr Rgb kOutline{24, 20, 18};
 constexpr Rgb kCrown{82, 90, 46};  // the captain's cap, a shade darker than his tunic
 
-constexpr Outfit kLinenSuit{{230, 218, 184}, {182, 166, 126}, {160, 144, 106},
-                            {214, 200, 162}, {168, 152, 114}, {78, 50, 32},
-                            {136, 96, 62}, false};
-constexpr Outfit kUniform{{104, 112, 62}, {66, 72, 38}, {52, 56, 30},
-                          {92, 98, 54},   {60, 66, 34}, {22, 20, 18},
-                          {84, 84, 80},   true};
+constexpr Outfit kLinenSuit{{230, 218, 184}, {182, 166, 126}, {160, 144, 106}, {214, 200, 162},
+                            {168, 152, 114}, {78, 50, 32},    {136, 96, 62},   false};
+constexpr Outfit kUniform{{104, 112, 62}, {66, 72, 38}, {52, 56, 30}, {92, 98, 54},
+                          {60, 66, 34},   {22, 20, 18}, {84, 84, 80}, true};
 
 // --- Drawing in the hero's frame: x across (his left is +x), y forward -------------
 
@@ -171,7 +169,7 @@ void HeadBare(cairo_t* cr) {
   RimmedEllipse(cr, -4.7, 1.6, 0.9, 1.3, kSkinShade);  // ears
   RimmedEllipse(cr, 4.7, 1.6, 0.9, 1.3, kSkinShade);
   RimmedEllipse(cr, 0, 1.1, 4.5, 4.8, kSkin);  // the face shows at the front
-  Ellipse(cr, 0, 5.9, 0.9, 0.8, kSkinShade);  // nose tip
+  Ellipse(cr, 0, 5.9, 0.9, 0.8, kSkinShade);   // nose tip
   Ellipse(cr, 0, 0.0, 4.6, 4.7, kHair);
   Ellipse(cr, -3.9, 1.8, 0.8, 1.6, kHairGrey);  // greying temples
   Ellipse(cr, 3.9, 1.8, 0.8, 1.6, kHairGrey);
@@ -220,7 +218,8 @@ void Outline(Picture& frame) {
   std::vector<std::pair<int, int>> edge;
   for (int y = 0; y < frame.Height(); ++y)
     for (int x = 0; x < frame.Width(); ++x)
-      if (!keyed(x, y) && (keyed(x - 1, y) || keyed(x + 1, y) || keyed(x, y - 1) || keyed(x, y + 1)))
+      if (!keyed(x, y) &&
+          (keyed(x - 1, y) || keyed(x + 1, y) || keyed(x, y - 1) || keyed(x, y + 1)))
         edge.emplace_back(x, y);
   for (auto [x, y] : edge) {
     const std::uint32_t p = frame.Pixel(x, y);

@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     std::string error;
     if (district < 1 || district > forge::kDistrictCount ||
         !forge::WriteDistrictMap(district, argv[3], argv[4], &error)) {
-      std::cerr << "forge: " << (error.empty() ? "no district " + std::string(argv[2]) : error) << "\n";
+      std::cerr << "forge: " << (error.empty() ? "no district " + std::string(argv[2]) : error)
+                << "\n";
       return 1;
     }
     return 0;

@@ -10,8 +10,7 @@ void Output::Save(Picture& picture, const std::string& name) {
 std::vector<PictureSpec> PictureManifest() {
   std::vector<PictureSpec> all;
   for (auto part : {BackgroundStripManifest(), ObjectStripManifest(), HeroManifest(),
-                    WindowManifest(), SmallPictureManifest(), PortraitManifest(),
-                    SceneManifest()})
+                    WindowManifest(), SmallPictureManifest(), PortraitManifest(), SceneManifest()})
     all.insert(all.end(), part.begin(), part.end());
   return all;
 }

@@ -117,8 +117,8 @@ cairo_surface_t* LoadShownPng(const std::string& path, bool keyed) {
 
 bool SavePng(Picture& picture, const std::string& path) {
   // Copy into a 24-bit surface: the game's pictures carry no alpha channel.
-  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.Width(),
-                                                    picture.Height());
+  cairo_surface_t* out =
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.Width(), picture.Height());
   cairo_surface_flush(picture.surface());
   unsigned char* dst = cairo_image_surface_get_data(out);
   const int dstStride = cairo_image_surface_get_stride(out);

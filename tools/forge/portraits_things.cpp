@@ -250,10 +250,18 @@ void Cat(cairo_t* cr) {
 
 void DrawPortraitThing(cairo_t* cr, int code) {
   switch (code) {
-    case 40: Letter(cr); break;
-    case 41: Hourglass(cr); break;
-    case 42: Parrot(cr); break;
-    default: Cat(cr); break;
+    case 40:
+      Letter(cr);
+      break;
+    case 41:
+      Hourglass(cr);
+      break;
+    case 42:
+      Parrot(cr);
+      break;
+    default:
+      Cat(cr);
+      break;
   }
 }
 

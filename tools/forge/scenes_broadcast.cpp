@@ -246,7 +246,8 @@ void RibbonCutting(cairo_t* cr, double w, double h) {
   for (double x : {22.0, w - 52}) {  // potted palms
     cairo_rectangle(cr, x + 6, h - 36, 20, 24);
     Paint(cr, Rgb{150, 80, 50}, x + 6, h - 36, x + 26, h - 12, 1.0);
-    for (int k = -2; k <= 2; ++k) Line(cr, x + 16, h - 36, x + 16 + k * 12, h - 70 + std::abs(k) * 8, Rgb{40, 110, 50}, 4);
+    for (int k = -2; k <= 2; ++k)
+      Line(cr, x + 16, h - 36, x + 16 + k * 12, h - 70 + std::abs(k) * 8, Rgb{40, 110, 50}, 4);
   }
   // Officials either side of Prof. Phatami.
   Place(cr, Official(0), w * 0.2, 112, 0.72, 21);

@@ -33,8 +33,8 @@ Person DanAtHome(Outfit outfit, Rgb cloth, Rgb cloth2) {
 }
 
 void Books(cairo_t* cr, double x, double y, double w, double h, std::uint32_t seed) {
-  constexpr Rgb kSpines[] = {{120, 40, 36}, {50, 70, 110}, {60, 90, 50}, {150, 110, 50},
-                             {90, 50, 80}, {140, 120, 90}};
+  constexpr Rgb kSpines[] = {{120, 40, 36},  {50, 70, 110}, {60, 90, 50},
+                             {150, 110, 50}, {90, 50, 80},  {140, 120, 90}};
   Noise n(seed);
   cairo_rectangle(cr, x, y, w, h);
   Paint(cr, Rgb{90, 56, 32}, x, y, x + w, y + h, 1.2);
@@ -60,7 +60,8 @@ void Bedroom(cairo_t* cr, double w, double h) {
   Paint(cr, Rgb{40, 60, 110}, 8, 12, 64, 82, 1.5);
   FillCircle(cr, 48, 28, 7, Rgb{230, 230, 200});
   Noise n(606);
-  for (int i = 0; i < 14; ++i) FillRect(cr, 12 + n.Range(0, 46), 60 + n.Range(0, 18), 2, 2, Rgb{240, 200, 110});
+  for (int i = 0; i < 14; ++i)
+    FillRect(cr, 12 + n.Range(0, 46), 60 + n.Range(0, 18), 2, 2, Rgb{240, 200, 110});
   Line(cr, 36, 12, 36, 82, Rgb{30, 30, 50}, 3);
   Line(cr, 8, 47, 64, 47, Rgb{30, 30, 50}, 3);
   // Pillow, then Dan, tilted as he props himself up.

@@ -39,7 +39,8 @@ void DeckChair(cairo_t* cr, double x, double y, Rgb stripe) {
   Paint(cr, Rgb{240, 236, 226}, x, y, x + 36, y + 34, 0);
   for (int i = 0; i < 4; ++i) FillRect(cr, x - 6 + i * 13, y, 6.5, 40, stripe);
   cairo_restore(cr);
-  for (double lx : {x - 7.0, x + 43.0}) Line(cr, lx - (lx < x ? -1 : 1) * 6, y - 2, lx, y + 44, Rgb{130, 86, 50}, 2.5);
+  for (double lx : {x - 7.0, x + 43.0})
+    Line(cr, lx - (lx < x ? -1 : 1) * 6, y - 2, lx, y + 44, Rgb{130, 86, 50}, 2.5);
   Line(cr, x - 6, y + 34, x + 42, y + 34, Rgb{130, 86, 50}, 2.5);
 }
 
@@ -54,7 +55,9 @@ void Airliner(cairo_t* cr, double w, double h) {
   cairo_fill(cr);
   // Sea to the left, desert to the right.
   VerticalGradient(cr, 0, horizon, w, h - horizon, Rgb{70, 80, 130}, Rgb{40, 50, 90});
-  for (int i = 0; i < 8; ++i) Line(cr, 50 - i * 2, horizon + 4 + i * 6, 90 + i * 3, horizon + 4 + i * 6, Rgb{255, 210, 150}, 1.4);
+  for (int i = 0; i < 8; ++i)
+    Line(cr, 50 - i * 2, horizon + 4 + i * 6, 90 + i * 3, horizon + 4 + i * 6, Rgb{255, 210, 150},
+         1.4);
   cairo_move_to(cr, w * 0.45, h);
   cairo_curve_to(cr, w * 0.5, h * 0.85, w * 0.55, horizon + 4, w * 0.62, horizon);
   cairo_line_to(cr, w, horizon);
@@ -63,7 +66,8 @@ void Airliner(cairo_t* cr, double w, double h) {
   Paint(cr, Rgb{200, 150, 96}, w * 0.5, horizon, w, h, 0);
   for (int i = 0; i < 3; ++i) {
     cairo_move_to(cr, w * 0.6 + i * 30, h);
-    cairo_curve_to(cr, w * 0.66 + i * 30, h * 0.84, w * 0.74 + i * 30, h * 0.82, w * 0.8 + i * 30, h);
+    cairo_curve_to(cr, w * 0.66 + i * 30, h * 0.84, w * 0.74 + i * 30, h * 0.82, w * 0.8 + i * 30,
+                   h);
     SetColor(cr, Rgb{150, 100, 70}, 0.6);
     cairo_fill(cr);
   }
@@ -127,7 +131,8 @@ void NightRaid(cairo_t* cr, double w, double h) {
   // The Islamia Oil tower, left, hit at its base.
   cairo_rectangle(cr, 30, h * 0.16, 50, h * 0.84);
   Paint(cr, Rgb{30, 30, 44}, 30, h * 0.16, 80, h, 1.0);
-  for (int i = 0; i < 10; ++i) FillRect(cr, 36 + n.Range(0, 4) * 9, h * 0.2 + n.Range(0, 16) * 9, 5, 4, Rgb{200, 180, 110});
+  for (int i = 0; i < 10; ++i)
+    FillRect(cr, 36 + n.Range(0, 4) * 9, h * 0.2 + n.Range(0, 16) * 9, 5, 4, Rgb{200, 180, 110});
   // The factory, right: saw-tooth roof, chimney.
   const double fy = h * 0.64;
   cairo_move_to(cr, 130, h);
@@ -164,7 +169,9 @@ void Uprising(cairo_t* cr, double w, double h) {
   cairo_move_to(cr, 40, 50);
   cairo_curve_to(cr, 80, 62, 120, 62, 160, 48);
   cairo_stroke(cr);
-  for (int i = 0; i < 5; ++i) FillRect(cr, 56 + i * 18, 56 + (i % 2) * 2, 9, 11, (i % 2) ? Rgb{200, 60, 60} : Rgb{230, 230, 220});
+  for (int i = 0; i < 5; ++i)
+    FillRect(cr, 56 + i * 18, 56 + (i % 2) * 2, 9, 11,
+             (i % 2) ? Rgb{200, 60, 60} : Rgb{230, 230, 220});
   // The torn poster of the President.
   cairo_rectangle(cr, w - 98, 30, 70, 86);
   SetColor(cr, Rgb{226, 216, 190});
@@ -203,7 +210,8 @@ void Uprising(cairo_t* cr, double w, double h) {
       const double x = i * 15 + (row % 2) * 7 + n.Range(-3, 3);
       const double y = h * 0.66 + row * 15;
       const Rgb shirt = Mix(Rgb{236, 232, 220}, Rgb{100, 84, 70}, n.Unit());
-      CrowdFigure(cr, x, y, 4 + row * 0.8, shirt, CrowdSkin(i * 3 + row), Rgb{30, 26, 24}, n.Unit() < 0.35);
+      CrowdFigure(cr, x, y, 4 + row * 0.8, shirt, CrowdSkin(i * 3 + row), Rgb{30, 26, 24},
+                  n.Unit() < 0.35);
     }
 }
 
@@ -230,9 +238,8 @@ void Ceremony(cairo_t* cr, double w, double h) {
   dan.cloth2 = {120, 30, 40};
   dan.glasses = Glasses::kNone;
   Place(cr, dan, w * 0.62, 86, 0.62, 131);
-  PlacePosed(cr, Chief(), w * 0.36, 90, 0.6, 132, [](cairo_t* c) {
-    DrawArm(c, 150, 130, 226, 140, Chief().cloth, Chief().skin, 20);
-  });
+  PlacePosed(cr, Chief(), w * 0.36, 90, 0.6, 132,
+             [](cairo_t* c) { DrawArm(c, 150, 130, 226, 140, Chief().cloth, Chief().skin, 20); });
   FillCircle(cr, w * 0.36 + 126 * 0.6 + 2, 90 + 78 * 0.6, 5, Rgb{230, 190, 70});
   FillRect(cr, w * 0.36 + 126 * 0.6 - 1, 90 + 64 * 0.6, 6, 9, Rgb{40, 80, 170});
   // The guests in the front row: Tavori, Ali, Zainab and the taxi driver.
@@ -251,7 +258,9 @@ void Beach(cairo_t* cr, double w, double h) {
   SetColor(cr, Rgb{255, 230, 150});
   cairo_fill(cr);
   VerticalGradient(cr, 0, horizon, w, h * 0.2, Rgb{120, 70, 100}, Rgb{60, 60, 110});
-  for (int i = 0; i < 7; ++i) Line(cr, 180 - i * 3, horizon + 3 + i * 5, 212 + i * 3, horizon + 3 + i * 5, Rgb{255, 200, 130}, 1.3);
+  for (int i = 0; i < 7; ++i)
+    Line(cr, 180 - i * 3, horizon + 3 + i * 5, 212 + i * 3, horizon + 3 + i * 5, Rgb{255, 200, 130},
+         1.3);
   // Sand.
   cairo_move_to(cr, 0, h * 0.74);
   cairo_curve_to(cr, w * 0.3, h * 0.7, w * 0.7, h * 0.78, w, h * 0.72);
@@ -265,7 +274,8 @@ void Beach(cairo_t* cr, double w, double h) {
     const double a = -M_PI + k * M_PI / 5;
     cairo_move_to(cr, w - 30, h * 0.18);
     cairo_curve_to(cr, w - 30 + std::cos(a) * 20, h * 0.18 + std::sin(a) * 10 - 8,
-                   w - 30 + std::cos(a) * 36, h * 0.18 + 6, w - 30 + std::cos(a) * 44, h * 0.18 + 20);
+                   w - 30 + std::cos(a) * 36, h * 0.18 + 6, w - 30 + std::cos(a) * 44,
+                   h * 0.18 + 20);
     SetColor(cr, Rgb{40, 50, 40});
     cairo_set_line_width(cr, 3.5);
     cairo_stroke(cr);

@@ -12,8 +12,8 @@ namespace forge::scene {
 void Place(cairo_t* cr, const fig::Person& p, double x, double y, double s, std::uint32_t seed);
 // Same, but runs `pose` in the figure's own frame after the body (arms, props).
 template <class Pose>
-void PlacePosed(cairo_t* cr, const fig::Person& p, double x, double y, double s,
-                std::uint32_t seed, Pose pose) {
+void PlacePosed(cairo_t* cr, const fig::Person& p, double x, double y, double s, std::uint32_t seed,
+                Pose pose) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
@@ -53,19 +53,19 @@ const fig::Person& Official(int which);  // 0..2: suits for tribunes and ribbons
 Rgb CrowdSkin(int i);
 
 // The scene pictures, one per function.
-void Studio(cairo_t* cr, double w, double h);         // Zorl01
-void Parade(cairo_t* cr, double w, double h);         // Zorl02
-void OilTower(cairo_t* cr, double w, double h);       // Zorl03
-void Balcony(cairo_t* cr, double w, double h);        // Zorl04
-void RibbonCutting(cairo_t* cr, double w, double h);  // Zorl05
-void Bedroom(cairo_t* cr, double w, double h);        // Zorl06
-void NightOffice(cairo_t* cr, double w, double h);    // Zorl07
-void OperationsRoom(cairo_t* cr, double w, double h); // Zorl08
-void Library(cairo_t* cr, double w, double h);        // Zorl09
-void Airliner(cairo_t* cr, double w, double h);       // Zorl10
-void NightRaid(cairo_t* cr, double w, double h);      // Zorl11
-void Uprising(cairo_t* cr, double w, double h);       // Zorl12
-void Ceremony(cairo_t* cr, double w, double h);       // Zorl13
-void Beach(cairo_t* cr, double w, double h);          // Zorl14
+void Studio(cairo_t* cr, double w, double h);          // Zorl01
+void Parade(cairo_t* cr, double w, double h);          // Zorl02
+void OilTower(cairo_t* cr, double w, double h);        // Zorl03
+void Balcony(cairo_t* cr, double w, double h);         // Zorl04
+void RibbonCutting(cairo_t* cr, double w, double h);   // Zorl05
+void Bedroom(cairo_t* cr, double w, double h);         // Zorl06
+void NightOffice(cairo_t* cr, double w, double h);     // Zorl07
+void OperationsRoom(cairo_t* cr, double w, double h);  // Zorl08
+void Library(cairo_t* cr, double w, double h);         // Zorl09
+void Airliner(cairo_t* cr, double w, double h);        // Zorl10
+void NightRaid(cairo_t* cr, double w, double h);       // Zorl11
+void Uprising(cairo_t* cr, double w, double h);        // Zorl12
+void Ceremony(cairo_t* cr, double w, double h);        // Zorl13
+void Beach(cairo_t* cr, double w, double h);           // Zorl14
 
 }  // namespace forge::scene

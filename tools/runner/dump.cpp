@@ -27,7 +27,8 @@ Json DumpControl(const Control& c) {
   j.Set("forecolor", ColorText(c.ForeColor));
   if (c.Kind() == ControlKind::OptionButton)
     j.Set("value", static_cast<const OptionButton&>(c).Value);
-  if (c.Kind() == ControlKind::TextBox) j.Set("text", Cp1252ToUtf8(static_cast<const TextBox&>(c).Text));
+  if (c.Kind() == ControlKind::TextBox)
+    j.Set("text", Cp1252ToUtf8(static_cast<const TextBox&>(c).Text));
   return j;
 }
 

@@ -16,8 +16,8 @@ struct ExpectationFailed {};
 
 class ScriptPlayer {
  public:
-  ScriptPlayer(const RunnerOptions& options, std::vector<ScriptCommand> commands,
-               std::ostream& out, std::ostream& err)
+  ScriptPlayer(const RunnerOptions& options, std::vector<ScriptCommand> commands, std::ostream& out,
+               std::ostream& err)
       : options_(options),
         commands_(std::move(commands)),
         out_(out),

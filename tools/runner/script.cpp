@@ -26,12 +26,14 @@ std::vector<std::string> Words(const std::string& line) {
 
 int KeyCodeForName(const std::string& name) {
   static const std::pair<const char*, int> kNames[] = {
-      {"Enter", key::kEnter},       {"Esc", key::kEscape},  {"Space", key::kSpace},
-      {"Tab", key::kTab},           {"Ctrl", key::kControl}, {"Left", key::kLeft},
-      {"Right", key::kRight},       {"Up", key::kUp},        {"Down", key::kDown},
-      {"PageDown", key::kPageDown}, {"End", key::kEnd},      {"F1", key::kF1},
-      {"F2", key::kF2},             {"F3", key::kF3},        {"Backspace", key::kBack},
-      {"Shift", key::kShift}};
+      {"Enter", key::kEnter},    {"Esc", key::kEscape},
+      {"Space", key::kSpace},    {"Tab", key::kTab},
+      {"Ctrl", key::kControl},   {"Left", key::kLeft},
+      {"Right", key::kRight},    {"Up", key::kUp},
+      {"Down", key::kDown},      {"PageDown", key::kPageDown},
+      {"End", key::kEnd},        {"F1", key::kF1},
+      {"F2", key::kF2},          {"F3", key::kF3},
+      {"Backspace", key::kBack}, {"Shift", key::kShift}};
   for (const auto& [n, code] : kNames)
     if (name == n) return code;
   if (name.size() == 1) {
@@ -65,7 +67,7 @@ ScriptParse ParseScript(const std::string& text) {
     const std::string& verb = words[0];
     if (verb == "key" || verb == "keydown" || verb == "keyup") {
       if (words.size() < 2 || words.size() > 3) return fail(verb + " takes NAME [shift]");
-      c.kind = verb == "key" ? ScriptCommand::Kind::Key
+      c.kind = verb == "key"       ? ScriptCommand::Kind::Key
                : verb == "keydown" ? ScriptCommand::Kind::KeyDown
                                    : ScriptCommand::Kind::KeyUp;
       c.keyCode = KeyCodeForName(words[1]);

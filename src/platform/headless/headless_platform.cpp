@@ -138,7 +138,8 @@ std::uint64_t WaveDurationUs(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return 0;
   char riff[12];
-  if (!in.read(riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
+  if (!in.read(riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 ||
+      std::memcmp(riff + 8, "WAVE", 4) != 0)
     return 0;
   std::uint32_t byteRate = 0;
   // Walk the chunks: "fmt " gives the byte rate, "data" the length.

@@ -32,7 +32,7 @@ class HeadlessPlatform : public Platform {
   int logPixelsX = 96;
   bool anotherCopy = false;
   double midnightOffsetSeconds = 12 * 3600;  // wall clock at virtual time 0
-  bool framesWanted = false;                  // paint on every turn of the loop
+  bool framesWanted = false;                 // paint on every turn of the loop
 
   void Push(const InputEvent& event) { queue_.push_back({event, 0, false}); }
   void PushKey(int keyCode, int shift = 0);  // down, press (for typing keys) and up

@@ -15,8 +15,7 @@ namespace {
 SDL_Surface* Wrap(const Surface& s) {
   // Our pixels are 0x00RRGGBB, which SDL calls RGB888.
   return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Color*>(s.Pixels().data()), s.Width(),
-                                            s.Height(), 32, s.Width() * 4,
-                                            SDL_PIXELFORMAT_RGB888);
+                                            s.Height(), 32, s.Width() * 4, SDL_PIXELFORMAT_RGB888);
 }
 
 }  // namespace

@@ -81,8 +81,7 @@ void DrawCaption(Surface& canvas, TextRenderer& text, const FontSpec& font,
     if (align == Align::Right) x = box.w - w;
     Copy(clip, 0, lineY, canvas, box.x, box.y + lineY, box.w, lineHeight);
     text.Draw(clip, x, lineY, font, line, color);
-    Copy(canvas, box.x, box.y + lineY, clip, 0, lineY, box.w,
-         std::min(lineHeight, box.h - lineY));
+    Copy(canvas, box.x, box.y + lineY, clip, 0, lineY, box.w, std::min(lineHeight, box.h - lineY));
     lineY += lineHeight;
   }
 }

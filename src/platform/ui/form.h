@@ -104,9 +104,15 @@ class Form {
   virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode, (void)shift; }
   virtual void Form_KeyUp(int& keyCode, int shift) { (void)keyCode, (void)shift; }
   virtual void Form_KeyPress(char& ch) { (void)ch; }
-  virtual void Form_MouseDown(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
-  virtual void Form_MouseMove(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
-  virtual void Form_MouseUp(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
+  virtual void Form_MouseDown(int button, int shift, int x, int y) {
+    (void)button, (void)shift, (void)x, (void)y;
+  }
+  virtual void Form_MouseMove(int button, int shift, int x, int y) {
+    (void)button, (void)shift, (void)x, (void)y;
+  }
+  virtual void Form_MouseUp(int button, int shift, int x, int y) {
+    (void)button, (void)shift, (void)x, (void)y;
+  }
   virtual void Form_Click() {}
 
   // Draws the form onto the canvas at its position.
