@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
 // fontconfig 2.14 loses a few bytes while parsing its configuration, once per
@@ -77,6 +78,12 @@ int FontPixelSize(double sizePt) {
   return std::max(1, static_cast<int>(std::lround(sizePt * 96.0 / 72.0)));
 }
 
+struct SdlTextRenderer::Coverage {
+  int w = 0;
+  int h = 0;
+  std::vector<std::uint8_t> alpha;  // w × h glyph coverage
+};
+
 struct SdlTextRenderer::Fonts {
   bool ttfReady = false;
   // Lookups by (family, bold, italic); nullopt remembers a failed lookup.
@@ -84,6 +91,17 @@ struct SdlTextRenderer::Fonts {
   // Open fonts by (file, face, pixel size, TTF style).
   std::map<std::tuple<std::string, int, int, int>, FontPtr> open;
   bool warned = false;
+
+  // Windows repaint their captions many times a second and wrapping measures
+  // every word: keep what was measured and rendered, by font and text.
+  using TextKey = std::tuple<std::string, double, bool, bool, bool, std::string>;
+  std::map<TextKey, TextSize> sizes;
+  std::map<TextKey, Coverage> coverage;
+  static constexpr std::size_t kCacheLimit = 2048;  // entries; start afresh beyond
+
+  static TextKey KeyOf(const FontSpec& f, std::string_view text) {
+    return {f.name, f.sizePt, f.bold, f.italic, f.underline, std::string(text)};
+  }
 
   ~Fonts() {
     open.clear();  // fonts close before the library goes
@@ -135,6 +153,15 @@ SdlTextRenderer::~SdlTextRenderer() = default;
 bool SdlTextRenderer::HasFont(const FontSpec& font) { return fonts_->Get(font) != nullptr; }
 
 TextSize SdlTextRenderer::Measure(const FontSpec& font, std::string_view text) {
+  auto key = Fonts::KeyOf(font, text);
+  if (auto it = fonts_->sizes.find(key); it != fonts_->sizes.end()) return it->second;
+  const TextSize size = MeasureUncached(font, text);
+  if (fonts_->sizes.size() >= Fonts::kCacheLimit) fonts_->sizes.clear();
+  fonts_->sizes.emplace(std::move(key), size);
+  return size;
+}
+
+TextSize SdlTextRenderer::MeasureUncached(const FontSpec& font, std::string_view text) {
   TTF_Font* f = fonts_->Get(font);
   if (!f) {
     // A rough serif average, so layouts still make sense without fonts.
@@ -154,31 +181,51 @@ int SdlTextRenderer::LineHeight(const FontSpec& font) {
   return TTF_FontLineSkip(f);
 }
 
-void SdlTextRenderer::Draw(Surface& dst, int x, int y, const FontSpec& font, std::string_view text,
-                           Color color) {
-  if (text.empty() || dst.Empty()) return;
+const SdlTextRenderer::Coverage* SdlTextRenderer::Render(const FontSpec& font,
+                                                          std::string_view text) {
+  auto key = Fonts::KeyOf(font, text);
+  if (auto it = fonts_->coverage.find(key); it != fonts_->coverage.end()) return &it->second;
   TTF_Font* f = fonts_->Get(font);
-  if (!f) return;
+  if (!f) return nullptr;
   const SDL_Color white = {255, 255, 255, 255};
   SdlSurfacePtr glyphs(TTF_RenderUTF8_Blended(f, Cp1252ToUtf8(text).c_str(), white));
-  if (!glyphs) return;
+  if (!glyphs) return nullptr;
   // Blended output is ARGB8888 with the coverage in alpha; make sure of it.
   if (glyphs->format->format != SDL_PIXELFORMAT_ARGB8888) {
     glyphs.reset(SDL_ConvertSurfaceFormat(glyphs.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    if (!glyphs) return;
+    if (!glyphs) return nullptr;
   }
-  if (SDL_LockSurface(glyphs.get()) != 0) return;
+  if (SDL_LockSurface(glyphs.get()) != 0) return nullptr;
+  Coverage c;
+  c.w = glyphs->w;
+  c.h = glyphs->h;
+  c.alpha.resize(static_cast<std::size_t>(c.w) * c.h);
+  for (int gy = 0; gy < c.h; ++gy) {
+    const auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(glyphs->pixels) +
+                                                      static_cast<std::size_t>(gy) * glyphs->pitch);
+    for (int gx = 0; gx < c.w; ++gx)
+      c.alpha[static_cast<std::size_t>(gy) * c.w + gx] = static_cast<std::uint8_t>(src[gx] >> 24);
+  }
+  SDL_UnlockSurface(glyphs.get());
+  if (fonts_->coverage.size() >= Fonts::kCacheLimit) fonts_->coverage.clear();
+  return &fonts_->coverage.emplace(std::move(key), std::move(c)).first->second;
+}
+
+void SdlTextRenderer::Draw(Surface& dst, int x, int y, const FontSpec& font, std::string_view text,
+                           Color color) {
+  if (text.empty() || dst.Empty()) return;
+  const Coverage* glyphs = Render(font, text);
+  if (!glyphs) return;
   const int x0 = std::max(0, -x);
   const int y0 = std::max(0, -y);
   const int x1 = std::min(glyphs->w, dst.Width() - x);
   const int y1 = std::min(glyphs->h, dst.Height() - y);
   const int r = RedOf(color), g = GreenOf(color), b = BlueOf(color);
   for (int gy = y0; gy < y1; ++gy) {
-    const auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(glyphs->pixels) +
-                                                      static_cast<std::size_t>(gy) * glyphs->pitch);
+    const std::uint8_t* src = glyphs->alpha.data() + static_cast<std::size_t>(gy) * glyphs->w;
     Color* out = dst.Row(y + gy) + x;
     for (int gx = x0; gx < x1; ++gx) {
-      const int a = static_cast<int>(src[gx] >> 24);
+      const int a = src[gx];
       if (a == 0) continue;
       const Color under = out[gx];
       const int inv = 255 - a;
@@ -187,7 +234,6 @@ void SdlTextRenderer::Draw(Surface& dst, int x, int y, const FontSpec& font, std
               (b * a + BlueOf(under) * inv + 127) / 255);
     }
   }
-  SDL_UnlockSurface(glyphs.get());
 }
 
 }  // namespace vt

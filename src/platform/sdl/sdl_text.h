@@ -27,6 +27,10 @@ class SdlTextRenderer : public TextRenderer {
 
  private:
   struct Fonts;
+  // Glyph coverage of a rendered text, cached; nullptr when no font exists.
+  struct Coverage;
+  const Coverage* Render(const FontSpec& font, std::string_view text);
+  TextSize MeasureUncached(const FontSpec& font, std::string_view text);
   std::unique_ptr<Fonts> fonts_;
 };
 
