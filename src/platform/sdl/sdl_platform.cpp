@@ -170,6 +170,15 @@ struct SdlPlatform::Video {
   void ApplyFullScreen() {
     const bool want = WantFullScreen();
     if (!window || want == fullScreen) return;
+    if (want) {
+      // Cover the screen first: a desktop without a window manager does not
+      // resize a window that asks to be full screen, and would show a corner.
+      SDL_Rect screen;
+      if (SDL_GetDisplayBounds(0, &screen) == 0) {
+        SDL_SetWindowPosition(window.get(), screen.x, screen.y);
+        SDL_SetWindowSize(window.get(), screen.w, screen.h);
+      }
+    }
     SDL_SetWindowFullscreen(window.get(), want ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     fullScreen = want;
     if (!want && haveFrame) {
