@@ -12,17 +12,13 @@
 
 #include "districts.h"
 #include "forge.h"
+#include "forge_image.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string ReadAll(const fs::path& path) { return forge_test::ReadAll(path.string()); }
 
 void WriteAll(const fs::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "forge.h"
+#include "forge_image.h"
 #include "screen/compositing.h"
 
 namespace {
@@ -36,21 +37,8 @@ struct Sheet {
 };
 
 Sheet Load(const std::string& name) {
-  const std::string path = std::string(VELTRANE_GAME_DIR) + "/" + name;
-  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-  Sheet s;
-  if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
-    s.width = cairo_image_surface_get_width(png);
-    s.height = cairo_image_surface_get_height(png);
-    const unsigned char* data = cairo_image_surface_get_data(png);
-    const int stride = cairo_image_surface_get_stride(png);
-    for (int y = 0; y < s.height; ++y)
-      for (int x = 0; x < s.width; ++x)
-        s.pixels.push_back(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] &
-                           0xFFFFFFu);
-  }
-  cairo_surface_destroy(png);
-  return s;
+  const forge_test::Image img = forge_test::LoadForged(name);
+  return {img.width, img.height, img.pixels};
 }
 
 std::vector<vt::Rect> AllFrames() {

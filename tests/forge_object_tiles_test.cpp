@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "forge.h"
+#include "forge_image.h"
 
 namespace {
 
@@ -31,18 +32,8 @@ struct Strip {
 };
 
 Strip Load(const std::string& path) {
-  Strip s;
-  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> img(
-      cairo_image_surface_create_from_png(path.c_str()), cairo_surface_destroy);
-  if (cairo_surface_status(img.get()) != CAIRO_STATUS_SUCCESS) return s;
-  s.width = cairo_image_surface_get_width(img.get());
-  s.height = cairo_image_surface_get_height(img.get());
-  const unsigned char* data = cairo_image_surface_get_data(img.get());
-  const int stride = cairo_image_surface_get_stride(img.get());
-  for (int y = 0; y < s.height; ++y)
-    for (int x = 0; x < s.width; ++x)
-      s.px.push_back(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0xFFFFFFu);
-  return s;
+  forge_test::Image img = forge_test::LoadPng(path);
+  return {img.width, img.height, std::move(img.pixels)};
 }
 
 const Strip& Forged() {

@@ -13,36 +13,16 @@
 #include <vector>
 
 #include "forge.h"
+#include "forge_image.h"
 
 namespace {
 
 constexpr std::uint32_t kKey = 0x00FFFF;
 constexpr int kSpeakerCodes = 44;  // 00 .. 43: the whole cast
 
-struct Image {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0xRRGGBB
-  std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
+using forge_test::Image;
 
-Image Load(const std::string& name) {
-  const std::string path = std::string(VELTRANE_GAME_DIR) + "/" + name;
-  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-  Image img;
-  if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
-    img.width = cairo_image_surface_get_width(png);
-    img.height = cairo_image_surface_get_height(png);
-    const unsigned char* data = cairo_image_surface_get_data(png);
-    const int stride = cairo_image_surface_get_stride(png);
-    for (int y = 0; y < img.height; ++y)
-      for (int x = 0; x < img.width; ++x)
-        img.pixels.push_back(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] &
-                             0xFFFFFFu);
-  }
-  cairo_surface_destroy(png);
-  return img;
-}
+Image Load(const std::string& name) { return forge_test::LoadForged(name); }
 
 std::string PortraitName(int code) {
   char name[16];

@@ -11,16 +11,13 @@
 #include <sstream>
 #include <string>
 
+#include "forge_image.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string ReadAll(const fs::path& path) { return forge_test::ReadAll(path.string()); }
 
 TEST(Forge, EveryDeclaredPictureIsThereAtItsSize) {
   const auto manifest = forge::PictureManifest();

@@ -11,33 +11,13 @@
 #include <vector>
 
 #include "forge.h"
+#include "forge_image.h"
 
 namespace {
 
-struct Image {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
-  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
+using forge_test::Image;
 
-Image Load(const std::string& name) {
-  Image img;
-  const std::string path = std::string(VELTRANE_GAME_DIR) + "/" + name;
-  cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
-  if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
-    img.width = cairo_image_surface_get_width(s);
-    img.height = cairo_image_surface_get_height(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    for (int y = 0; y < img.height; ++y)
-      for (int x = 0; x < img.width; ++x)
-        img.pixels.push_back(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] &
-                             0xFFFFFFu);
-  }
-  cairo_surface_destroy(s);
-  return img;
-}
+Image Load(const std::string& name) { return forge_test::LoadForged(name); }
 
 int R(std::uint32_t p) { return static_cast<int>((p >> 16) & 255); }
 int G(std::uint32_t p) { return static_cast<int>((p >> 8) & 255); }

@@ -48,17 +48,13 @@ class Script {
   }
 
  private:
-  bool CellsInRange(int district, int row, int col) const {
-    return district >= 1 && district < kCellDistricts && row >= 1 && row < kCellScreenRows &&
-           col >= 1 && col < kCellScreenCols;
-  }
   bool Changed(const ProbeCell& p) const {
-    return CellsInRange(w_.District, w_.ScreenRow, w_.ScreenCol) &&
+    return InCellRange(w_.District, w_.ScreenRow, w_.ScreenCol) &&
            w_.CellChanged[w_.District][w_.ScreenRow][w_.ScreenCol][p.cy][p.cx];
   }
   void SetChanged(int row, int col, int tileRow, int tileCol) {
-    if (CellsInRange(w_.District, row, col) && tileRow >= 0 && tileRow < kTileRows &&
-        tileCol >= 0 && tileCol < kTileCols)
+    if (InCellRange(w_.District, row, col) && tileRow >= 0 && tileRow < kTileRows && tileCol >= 0 &&
+        tileCol < kTileCols)
       w_.CellChanged[w_.District][row][col][tileRow][tileCol] = true;
   }
 
@@ -291,22 +287,7 @@ class Script {
   void ShowThrown(const ProbeCell& p) {
     SetChanged(w_.ScreenRow, w_.ScreenCol, p.cy, p.cx);
     std::int16_t& f = w_.FrontTiles[p.cy][p.cx];
-    switch (f) {
-      case 96:
-        f = 97;
-        break;
-      case 99:
-        f = 98;
-        break;
-      case 100:
-        f = 101;
-        break;
-      case 102:
-        f = 103;
-        break;
-      default:
-        break;
-    }
+    if (const int open = OpenForm(f); open >= 0) f = static_cast<std::int16_t>(open);
     // The cell's floor first, so no part of the switch's first form shows
     // through the transparent parts of the thrown one.
     RedrawBackground(p.cy, p.cx);

@@ -80,6 +80,21 @@ bool IsSignFacing(int c, std::string_view f) {
          (c == 147 && f == "Left");
 }
 
+int OpenForm(int code) {
+  switch (code) {
+    case 96:
+      return 97;
+    case 99:
+      return 98;
+    case 100:
+      return 101;
+    case 102:
+      return 103;
+    default:
+      return -1;
+  }
+}
+
 std::array<ProbeCell, 2> ProbeCells(int heroX, int heroY, std::string_view facing) {
   int dx[2] = {0, 0};
   int dy[2] = {0, 0};

@@ -20,6 +20,10 @@ bool IsSwitchFacing(int code, std::string_view facing);
 // Sign codes likewise: 144 Up, 145 Down, 146 Right, 147 Left.
 bool IsSignFacing(int code, std::string_view facing);
 
+// The thrown or opened form of a switch (96 -> 97, 99 -> 98, 100 -> 101,
+// 102 -> 103); -1 for every other code.
+int OpenForm(int code);
+
 // A probe point's cell: row cy (0 to 12) and column cx (0 to 20).
 struct ProbeCell {
   int cy;

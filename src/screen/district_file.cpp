@@ -183,14 +183,23 @@ TileGrid DistrictScreen::EmptyGrid() {
   return grid;
 }
 
-DistrictListsResult ReadDistrictLists(const std::string& path) {
-  DistrictListsResult result;
+namespace {
+
+// The file's reader, or nothing with the reason added to `problems`.
+std::optional<FieldReader> OpenReporting(const std::string& path,
+                                         std::vector<std::string>& problems) {
   std::string error;
   auto reader = FieldReader::Open(path, &error);
-  if (!reader) {
-    result.problems.push_back(error);
-    return result;
-  }
+  if (!reader) problems.push_back(error);
+  return reader;
+}
+
+}  // namespace
+
+DistrictListsResult ReadDistrictLists(const std::string& path) {
+  DistrictListsResult result;
+  auto reader = OpenReporting(path, result.problems);
+  if (!reader) return result;
   DistrictParser parser(*reader, result.problems);
   result.lists = ReadLists(parser);
   return result;
@@ -198,12 +207,8 @@ DistrictListsResult ReadDistrictLists(const std::string& path) {
 
 DistrictScreenResult ReadDistrictScreen(const std::string& path, int screenRow, int screenCol) {
   DistrictScreenResult result;
-  std::string error;
-  auto reader = FieldReader::Open(path, &error);
-  if (!reader) {
-    result.problems.push_back(error);
-    return result;
-  }
+  auto reader = OpenReporting(path, result.problems);
+  if (!reader) return result;
   DistrictParser parser(*reader, result.problems);
   result.lists = ReadLists(parser);
   result.screen.height = parser.Dimension("height");

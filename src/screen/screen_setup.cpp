@@ -3,6 +3,7 @@
 #include "audio/sound.h"
 #include "dialogue/talk.h"
 #include "interaction/interaction.h"
+#include "interaction/tile_classes.h"
 #include "screen/compositing.h"
 #include "screen/district_file.h"
 #include "screen/game_form.h"
@@ -21,23 +22,8 @@ int CellY(int row) { return kTile * row - 45; }
 
 // A changed cell shows its open form once; anything else that changed is gone.
 std::int16_t ChangedForm(std::int16_t code) {
-  switch (code) {
-    case 96:
-      return 97;
-    case 99:
-      return 98;
-    case 100:
-      return 101;
-    case 102:
-      return 103;
-    default:
-      return kNoTile;
-  }
-}
-
-bool InCellRange(int district, int row, int col) {
-  return district >= 1 && district < kCellDistricts && row >= 1 && row < kCellScreenRows &&
-         col >= 1 && col < kCellScreenCols;
+  const int open = OpenForm(code);
+  return open >= 0 ? static_cast<std::int16_t>(open) : kNoTile;
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ inline constexpr int kCellScreenRows = 11;
 inline constexpr int kCellScreenCols = 11;
 inline constexpr int kListSize = 201;  // sign and switch records 1..200
 
+// True when CellChanged has flags for screen (row, col) of `district`: a
+// district file or a record may name screens beyond the array.
+constexpr bool InCellRange(int district, int row, int col) {
+  return district >= 1 && district < kCellDistricts && row >= 1 && row < kCellScreenRows &&
+         col >= 1 && col < kCellScreenCols;
+}
+
 using TileGrid = std::array<std::array<std::int16_t, kTileCols>, kTileRows>;
 
 // CellChanged[district][screen row][screen column][tile row][tile column].

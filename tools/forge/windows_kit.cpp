@@ -165,21 +165,19 @@ void Face(cairo_t* cr, const char* face, double size, bool bold) {
   cairo_set_font_size(cr, size);
 }
 
+// Bytes of the UTF-8 character that starts with `lead`.
+std::size_t CharLength(char lead) {
+  const unsigned char c = static_cast<unsigned char>(lead);
+  return c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+}
+
 // Lays the text out letter by letter (for letter spacing) as a path or as ink.
 double Run(cairo_t* cr, double x, double baseline, const std::string& text, double spacing,
            bool asPath) {
   double pen = x;
   std::size_t i = 0;
   while (i < text.size()) {
-    // Keep multi-byte characters together.
-    std::size_t n = 1;
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0xF0)
-      n = 4;
-    else if (c >= 0xE0)
-      n = 3;
-    else if (c >= 0xC0)
-      n = 2;
+    const std::size_t n = CharLength(text[i]);  // keep multi-byte characters together
     const std::string glyph = text.substr(i, n);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, glyph.c_str(), &ext);
@@ -214,14 +212,7 @@ double LettersWidth(cairo_t* cr, const char* face, const std::string& text, doub
   std::size_t i = 0;
   int count = 0;
   while (i < text.size()) {
-    std::size_t n = 1;
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0xF0)
-      n = 4;
-    else if (c >= 0xE0)
-      n = 3;
-    else if (c >= 0xC0)
-      n = 2;
+    const std::size_t n = CharLength(text[i]);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text.substr(i, n).c_str(), &ext);
     width += ext.x_advance;
