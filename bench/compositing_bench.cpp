@@ -3,10 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
+#include "core/compositing.h"
 #include "platform/sdl/sdl_reference_blit.h"
-#include "screen/compositing.h"
 
 namespace vt {
 namespace {
@@ -112,9 +113,13 @@ void BM_DrawHero(benchmark::State& state) {
   GameSurfaces s;
   s.SourceBMP = Strip(Tiles::Shaped);
   s.BG.Clear(Rgb(40, 80, 40));
+  const auto world = std::make_unique<WorldState>();
+  world->HeroY = 150;
+  world->HeroFacing = Facing::Left;
   int step = 0;
   for (auto _ : state) {
-    DrawHero(s, 200 + (step & 1) * 10, 150, "Left", (step & 1) != 0 ? "Walk1" : "Walk2");
+    world->HeroX = static_cast<std::int16_t>(200 + (step & 1) * 10);
+    DrawHero(s, *world, (step & 1) != 0 ? HeroPose::Walk1 : HeroPose::Walk2);
     ++step;
     benchmark::DoNotOptimize(s.GameBox.Pixels().data());
     benchmark::ClobberMemory();

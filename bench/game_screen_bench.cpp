@@ -11,7 +11,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/memory_media.h"
-#include "shell/game.h"
+#include "shell/shell.h"
 
 namespace vt {
 namespace {
@@ -48,7 +48,8 @@ struct BenchGame {
   fs::path dir = fs::temp_directory_path() / "veltrane-bench";
   MemoryMedia media;
   std::unique_ptr<HeadlessPlatform> platform;
-  std::unique_ptr<Game> game;
+  std::unique_ptr<Shell> shell;
+  Game* game = nullptr;
 
   BenchGame() {
     fs::create_directories(dir);
@@ -62,12 +63,13 @@ struct BenchGame {
     media.files[(dir / "Morvane16.dat").string()] = front;
     media.files[(dir / "Morvane01.dat").string()] = Surface(130, 95, Rgb(200, 180, 150));
     platform = std::make_unique<HeadlessPlatform>(media);
-    game = std::make_unique<Game>(*platform, dir.string());
+    shell = std::make_unique<Shell>(*platform, dir.string());
+    game = &shell->game;
     ApplyStartupSettings(game->world);
     game->world.FullScreen = true;
     game->world.District = 1;
-    game->gameForm.Show();
-    game->gameForm.StartNewGame("NEW");
+    shell->gameForm.Show();
+    shell->gameForm.StartNewGame(GameStart::New);
   }
   ~BenchGame() { fs::remove_all(dir); }
 };
@@ -81,7 +83,7 @@ void BM_SetScreen(benchmark::State& state) {
   for (auto _ : state) {
     w.ScreenRow = static_cast<std::int16_t>(5 - n % 5);  // the far screens read the most
     w.ScreenCol = static_cast<std::int16_t>(6 - n % 6);
-    b.game->gameForm.SetScreen();
+    b.shell->gameForm.SetScreen();
     ++n;
   }
 }
@@ -95,9 +97,9 @@ void BM_WalkingTick(benchmark::State& state) {
   for (auto _ : state) {
     w.HeroX = 100;
     w.HeroY = 200;  // below the objects: ten free steps
-    w.HeroFacing = "Right";
+    w.HeroFacing = Facing::Right;
     w.WalkDir = 1;
-    b.game->gameForm.Timer1_Timer();
+    b.shell->gameForm.Timer1_Timer();
   }
 }
 BENCHMARK(BM_WalkingTick)->Unit(benchmark::kMicrosecond);

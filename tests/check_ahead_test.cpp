@@ -2,10 +2,10 @@
 // switches and doors, conversations, and the passage animations.
 #include <gtest/gtest.h>
 
+#include "data/records.h"
+#include "data/tile_classes.h"
 #include "game_fixture.h"
 #include "interaction/interaction.h"
-#include "interaction/records.h"
-#include "interaction/tile_classes.h"
 
 namespace vt {
 namespace {
@@ -16,14 +16,15 @@ using test::ScreenTiles;
 
 TEST(Probe, PointsAndTheirFallBacks) {
   // At 550 facing Right the probe column is Int(619 / 30) = 20; from 561 it falls back.
-  EXPECT_EQ(ProbeCells(550, 100, "Right")[0], (ProbeCell{4, 20}));
-  EXPECT_EQ(ProbeCells(560, 100, "Right")[0], (ProbeCell{4, 20}));
-  EXPECT_EQ(ProbeCells(561, 100, "Right")[0], (ProbeCell{4, 19}));
-  EXPECT_EQ(ProbeCells(100, 100, "Right")[1], (ProbeCell{5, 5}));
-  EXPECT_EQ(ProbeCells(100, 100, "Left"), (std::array<ProbeCell, 2>{{{4, 4}, {5, 4}}}));
-  EXPECT_EQ(ProbeCells(100, 100, "Up"), (std::array<ProbeCell, 2>{{{4, 4}, {4, 5}}}));
-  EXPECT_EQ(ProbeCells(100, 320, "Down")[0], (ProbeCell{12, 4}));  // 389/30 = 12: no fall-back
-  EXPECT_EQ(ProbeCells(100, 321, "Down")[0], (ProbeCell{12, 4}));  // 390/30 = 13: dy 40
+  EXPECT_EQ(ProbeCells(550, 100, Facing::Right)[0], (ProbeCell{4, 20}));
+  EXPECT_EQ(ProbeCells(560, 100, Facing::Right)[0], (ProbeCell{4, 20}));
+  EXPECT_EQ(ProbeCells(561, 100, Facing::Right)[0], (ProbeCell{4, 19}));
+  EXPECT_EQ(ProbeCells(100, 100, Facing::Right)[1], (ProbeCell{5, 5}));
+  EXPECT_EQ(ProbeCells(100, 100, Facing::Left), (std::array<ProbeCell, 2>{{{4, 4}, {5, 4}}}));
+  EXPECT_EQ(ProbeCells(100, 100, Facing::Up), (std::array<ProbeCell, 2>{{{4, 4}, {4, 5}}}));
+  EXPECT_EQ(ProbeCells(100, 320, Facing::Down)[0],
+            (ProbeCell{12, 4}));  // 389/30 = 12: no fall-back
+  EXPECT_EQ(ProbeCells(100, 321, Facing::Down)[0], (ProbeCell{12, 4}));  // 390/30 = 13: dy 40
 }
 
 TEST(Records, FieldsReadByValueAndDamagedRecordsMatchNothing) {
@@ -60,19 +61,19 @@ class Interaction : public test::GameFixture {
     for (const auto& [cell, code] : backs) w->BackTiles[cell.first][cell.second] = code;
   }
   // Puts the hero so that probe point 1 facing `facing` is cell (row, col).
-  void Face(std::string_view facing, int row, int col) {
-    w->HeroFacing = std::string(facing);
-    if (facing == "Right") {
+  void Face(Facing facing, int row, int col) {
+    w->HeroFacing = facing;
+    if (facing == Facing::Right) {
       w->HeroX = static_cast<std::int16_t>(30 * col - 69);
       w->HeroY = static_cast<std::int16_t>(30 * row - 48);
-    } else if (facing == "Up") {
+    } else if (facing == Facing::Up) {
       w->HeroX = static_cast<std::int16_t>(30 * col - 48);
       w->HeroY = static_cast<std::int16_t>(30 * row - 39 + 29);
     }
   }
   void Act(bool bareHands = true) {
     w->TalkFlag = bareHands;
-    CheckAhead(*game, w->HeroFacing, true);
+    (void)CheckAhead(*game, w->HeroFacing, true);
   }
   int Scenes(int scene) const {
     int n = 0;
@@ -86,15 +87,15 @@ TEST_F(Interaction, LeavingTheScreenOrTheDistrictByTheLeft) {
   Screen({});
   w->ScreenCol = 1;
   form->SetScreen();
-  w->HeroFacing = "Left";
+  w->HeroFacing = Facing::Left;
   w->HeroX = 9;
-  CheckAhead(*game, "Left", false);
+  (void)CheckAhead(*game, Facing::Left, false);
   EXPECT_EQ(w->ScreenCol, 1);
   EXPECT_EQ(Scenes(250), 1);
   w->ScreenCol = 2;
   form->SetScreen();
   w->HeroX = 9;
-  CheckAhead(*game, "Left", false);
+  (void)CheckAhead(*game, Facing::Left, false);
   EXPECT_EQ(w->ScreenCol, 1);
   EXPECT_EQ(w->HeroX, 550);
   EXPECT_EQ(Scenes(250), 1);
@@ -102,20 +103,17 @@ TEST_F(Interaction, LeavingTheScreenOrTheDistrictByTheLeft) {
 
 TEST_F(Interaction, WallsAndObjectsBlockTheStep) {
   Screen({0, 0, 0, {{{5, 8}, 50}}}, {{{5, 6}, 9}});
-  Face("Right", 5, 6);  // stone wall ahead
-  CheckAhead(*game, "Right", false);
-  EXPECT_TRUE(w->StepBlocked);
-  Face("Right", 5, 7);  // open floor
-  CheckAhead(*game, "Right", false);
-  EXPECT_FALSE(w->StepBlocked);
-  Face("Right", 5, 8);  // an object
-  CheckAhead(*game, "Right", false);
-  EXPECT_TRUE(w->StepBlocked);
+  Face(Facing::Right, 5, 6);  // stone wall ahead
+  EXPECT_TRUE(CheckAhead(*game, Facing::Right, false));
+  Face(Facing::Right, 5, 7);  // open floor
+  EXPECT_FALSE(CheckAhead(*game, Facing::Right, false));
+  Face(Facing::Right, 5, 8);  // an object
+  EXPECT_TRUE(CheckAhead(*game, Facing::Right, false));
 }
 
 TEST_F(Interaction, SpaceTakesAnObjectControlDoesNotAndItsCellIsFreeAfterwards) {
   Screen({0, 0, 4, {{{5, 8}, 42}}});
-  Face("Right", 5, 8);
+  Face(Facing::Right, 5, 8);
   w->Inventory[1] = 40;
   Act(false);
   EXPECT_EQ(w->FrontTiles[5][8], 42);
@@ -130,8 +128,7 @@ TEST_F(Interaction, SpaceTakesAnObjectControlDoesNotAndItsCellIsFreeAfterwards) 
   EXPECT_EQ(game->surfaces.BG.At(30 * 8 - 45 + 15, 30 * 5 - 45 + 15), BackColorOf(4));
   // Walking in is free, acting there does nothing, also after the screen is rebuilt.
   form->SetScreen();
-  CheckAhead(*game, "Right", false);
-  EXPECT_FALSE(w->StepBlocked);
+  EXPECT_FALSE(CheckAhead(*game, Facing::Right, false));
   Act(true);
   EXPECT_EQ(Scenes(42), 1);
 }
@@ -139,7 +136,7 @@ TEST_F(Interaction, SpaceTakesAnObjectControlDoesNotAndItsCellIsFreeAfterwards) 
 TEST_F(Interaction, OnlyTheFirstPointsConversationOpens) {
   // Facing Up, point 1 is column Int((x + 48) / 30), point 2 the next one.
   Screen({0, 0, 0, {{{4, 6}, 5}, {{4, 7}, 6}}});
-  Face("Up", 4, 6);
+  Face(Facing::Up, 4, 6);
   Act();
   EXPECT_EQ(Scenes(5), 1);
   EXPECT_EQ(Scenes(6), 0);
@@ -149,10 +146,10 @@ TEST_F(Interaction, OnlyTheFirstPointsConversationOpens) {
 TEST_F(Interaction, StoryValuesSetAfterTheirConversations) {
   Screen({0, 0, 0, {{{4, 6}, 26}, {{4, 10}, 148}}});
   w->StoryFlags[26] = 1;
-  Face("Up", 4, 6);
+  Face(Facing::Up, 4, 6);
   Act();
   EXPECT_EQ(w->StoryFlags[117], 2);
-  Face("Up", 4, 10);
+  Face(Facing::Up, 4, 10);
   Act();
   EXPECT_EQ(w->StoryFlags[140], 1);
 }
@@ -161,13 +158,13 @@ TEST_F(Interaction, ASwitchCountsOnlyFacingItsWayAndOpensItsDoors) {
   // Switch 96 at (5, 8) opens the door at (3, 4) and, cell 2 being empty, (3, 6).
   const std::string record = "0103050801030304000003060000";
   Screen({0, 0, 6, {{{5, 8}, 96}, {{3, 4}, 90}, {{3, 6}, 90}}}, {}, {}, {record});
-  Face("Up", 6, 8);
+  Face(Facing::Up, 6, 8);
   w->HeroY = static_cast<std::int16_t>(30 * 5 - 39 + 30 + 29);  // facing it from below
-  Face("Up", 5, 8);
+  Face(Facing::Up, 5, 8);
   Act();
   EXPECT_FALSE(w->CellChanged[1][1][3][5][8]);
   EXPECT_EQ(platform.effects.empty() ? "" : platform.effects.back().name, "");
-  Face("Right", 5, 8);
+  Face(Facing::Right, 5, 8);
   Act();
   EXPECT_TRUE(w->CellChanged[1][1][3][5][8]);
   EXPECT_EQ(w->FrontTiles[5][8], 97);
@@ -198,7 +195,7 @@ TEST_F(Interaction, TheBookcaseOpensAndClosesBehindTheHero) {
   w->ScreenCol = 3;
   form->SetScreen();
   w->BackTiles[3][17] = 32;
-  Face("Up", 3, 17);
+  Face(Facing::Up, 3, 17);
   w->HeroX = 470;  // the hero right of the passage: nothing closes yet
   Act();
   EXPECT_EQ(w->BackTiles[3][17], 24);
@@ -210,7 +207,7 @@ TEST_F(Interaction, TheBookcaseOpensAndClosesBehindTheHero) {
   EXPECT_EQ(box.At(494, 60), kBlack);
   // Walking on past x 430 closes it again.
   w->HeroX = 420;
-  CheckAhead(*game, "Up", false);
+  (void)CheckAhead(*game, Facing::Up, false);
   EXPECT_EQ(w->BackTiles[3][17], 32);
   EXPECT_EQ(box.At(470, 60), BackColorOf(32));
   EXPECT_EQ(box.At(490, 60), BackColorOf(32));
@@ -218,7 +215,7 @@ TEST_F(Interaction, TheBookcaseOpensAndClosesBehindTheHero) {
 
 TEST_F(Interaction, TheCarOpensTheMapAfterTheScreenClosesIn) {
   Screen({0, 0, 0, {}}, {{{5, 8}, 48}});
-  Face("Right", 5, 8);
+  Face(Facing::Right, 5, 8);
   Act(false);  // the car needs bare hands
   EXPECT_TRUE(game->requests.empty() || game->requests.back().what.rfind("MapForm", 0) != 0);
   Act(true);
@@ -230,7 +227,7 @@ TEST_F(Interaction, TheCarOpensTheMapAfterTheScreenClosesIn) {
 
 TEST_F(Interaction, TheEndingClosesTheGameScreenOnlyWhenTheConversationSaysSo) {
   Screen({0, 0, 0, {}}, {{{5, 8}, 180}});
-  Face("Right", 5, 8);
+  Face(Facing::Right, 5, 8);
   Act();
   EXPECT_EQ(Scenes(247), 1);
   EXPECT_TRUE(form->IsLoaded());  // the conversation did not set ScriptFlag2

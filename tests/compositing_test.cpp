@@ -1,5 +1,5 @@
 // The colour-keyed copy, the hero frames and the hero drawing, on pictures built in memory.
-#include "screen/compositing.h"
+#include "core/compositing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+
+#include "vocabulary_print.h"
 
 namespace vt {
 namespace {
@@ -160,28 +162,38 @@ INSTANTIATE_TEST_SUITE_P(Edges, TransparentBltClipTest,
 
 // ---- Hero frames ---------------------------------------------------------------------
 
-constexpr const char* kFrameNames[] = {"Stand", "Walk1", "Walk2", "Walk3", "Walk4",
-                                       "Walk5", "Walk6", "Use1",  "Use2"};
-constexpr const char* kFacings[] = {"Left", "Right", "Up", "Down"};
+constexpr HeroPose kFrameNames[] = {HeroPose::Stand, HeroPose::Walk1, HeroPose::Walk2,
+                                    HeroPose::Walk3, HeroPose::Walk4, HeroPose::Walk5,
+                                    HeroPose::Walk6, HeroPose::Use1,  HeroPose::Use2};
+constexpr Facing kFacings[] = {Facing::Left, Facing::Right, Facing::Up, Facing::Down};
+
+// The hero drawn at (x, y) facing `facing`, as the game draws him from its world state.
+void DrawHero(GameSurfaces& s, int x, int y, Facing facing, HeroPose pose) {
+  static const auto world = std::make_unique<WorldState>();
+  world->HeroX = static_cast<std::int16_t>(x);
+  world->HeroY = static_cast<std::int16_t>(y);
+  world->HeroFacing = facing;
+  vt::DrawHero(s, *world, pose);
+}
 
 TEST(HeroFrameTest, WalkCycleRepeatsAndFacingsShareTheirSet) {
-  for (const char* facing : kFacings) {
-    EXPECT_EQ(HeroFrame("Walk2", facing), HeroFrame("Walk6", facing)) << facing;
-    EXPECT_EQ(HeroFrame("Walk3", facing), HeroFrame("Walk5", facing)) << facing;
+  for (Facing facing : kFacings) {
+    EXPECT_EQ(HeroFrame(HeroPose::Walk2, facing), HeroFrame(HeroPose::Walk6, facing)) << facing;
+    EXPECT_EQ(HeroFrame(HeroPose::Walk3, facing), HeroFrame(HeroPose::Walk5, facing)) << facing;
   }
-  for (const char* frame : kFrameNames) {
-    EXPECT_EQ(HeroFrame(frame, "Left"), HeroFrame(frame, "Right")) << frame;
-    EXPECT_EQ(HeroFrame(frame, "Up"), HeroFrame(frame, "Down")) << frame;
-    EXPECT_NE(HeroFrame(frame, "Left"), HeroFrame(frame, "Up")) << frame;
+  for (HeroPose frame : kFrameNames) {
+    EXPECT_EQ(HeroFrame(frame, Facing::Left), HeroFrame(frame, Facing::Right)) << frame;
+    EXPECT_EQ(HeroFrame(frame, Facing::Up), HeroFrame(frame, Facing::Down)) << frame;
+    EXPECT_NE(HeroFrame(frame, Facing::Left), HeroFrame(frame, Facing::Up)) << frame;
   }
-  EXPECT_EQ(HeroFrame("Stand", "Right"), (Rect{0, 0, 19, 31}));
-  EXPECT_EQ(HeroFrame("Use2", "Down"), (Rect{98, 67, 30, 26}));
+  EXPECT_EQ(HeroFrame(HeroPose::Stand, Facing::Right), (Rect{0, 0, 19, 31}));
+  EXPECT_EQ(HeroFrame(HeroPose::Use2, Facing::Down), (Rect{98, 67, 30, 26}));
 }
 
 TEST(HeroFrameTest, EveryFrameFitsInsideThePatchAroundTheHero) {
   // The patch reaches 20 pixels beyond the hero's position on each side of 70.
-  for (const char* frame : kFrameNames) {
-    for (const char* facing : kFacings) {
+  for (HeroPose frame : kFrameNames) {
+    for (Facing facing : kFacings) {
       const Rect r = HeroFrame(frame, facing);
       EXPECT_GT(r.w, 0) << frame << facing;
       EXPECT_LE(r.w, 50) << frame << facing;
@@ -189,13 +201,6 @@ TEST(HeroFrameTest, EveryFrameFitsInsideThePatchAroundTheHero) {
       EXPECT_LE(r.h, 50) << frame << facing;
     }
   }
-}
-
-TEST(HeroFrameTest, UnknownNamesAndFacingsGiveNothing) {
-  for (const char* frame : {"", "Walk0", "Walk7", "stand", "Use3", "Stand "})
-    EXPECT_EQ(HeroFrame(frame, "Left"), Rect{}) << frame;
-  for (const char* facing : {"", "left", "UP", "North"})
-    EXPECT_EQ(HeroFrame("Stand", facing), Rect{}) << facing;
 }
 
 // ---- DrawHero ------------------------------------------------------------------------
@@ -209,13 +214,14 @@ class DrawHeroTest : public testing::Test {
   }
 
   // Where the sheet pixel drawn at offset (i, j) from the hero's position comes from.
-  static void SheetSource(std::string_view facing, Rect r, int i, int j, int& sx, int& sy) {
-    sx = facing == "Right" ? r.x + i : facing == "Left" ? r.x - 1 + (r.w - 1 - i) : r.x - 1 + i;
-    sy = facing == "Up" ? r.y + r.h - 1 - j : r.y + j;
+  static void SheetSource(Facing facing, Rect r, int i, int j, int& sx, int& sy) {
+    sx = facing == Facing::Right  ? r.x + i
+         : facing == Facing::Left ? r.x - 1 + (r.w - 1 - i)
+                                  : r.x - 1 + i;
+    sy = facing == Facing::Up ? r.y + r.h - 1 - j : r.y + j;
   }
 
-  Color HeroOrBackground(int hx, int hy, std::string_view facing, std::string_view frame, int px,
-                         int py) const {
+  Color HeroOrBackground(int hx, int hy, Facing facing, HeroPose frame, int px, int py) const {
     const Rect r = HeroFrame(frame, facing);
     if (!Rect{hx, hy, r.w, r.h}.Contains(px, py)) return s.BG.At(px, py);
     int sx = 0;
@@ -226,8 +232,7 @@ class DrawHeroTest : public testing::Test {
   }
 
   // The patch shows the hero over clean background; the rest of GameBox is untouched.
-  testing::AssertionResult ShowsOnly(int hx, int hy, std::string_view facing,
-                                     std::string_view frame) const {
+  testing::AssertionResult ShowsOnly(int hx, int hy, Facing facing, HeroPose frame) const {
     const Rect patch{hx - 20, hy - 20, 70, 70};
     return SurfaceMatches(s.GameBox, [&](int px, int py) {
       return patch.Contains(px, py) ? HeroOrBackground(hx, hy, facing, frame, px, py) : kUntouched;
@@ -239,13 +244,13 @@ class DrawHeroTest : public testing::Test {
 
 TEST_F(DrawHeroTest, SidewaysFramesReadOneColumnLeftWhenFacingLeft) {
   s.SourceBMP = Filled(130, 100, SheetPixel);
-  const Rect r = HeroFrame("Walk1", "Right");  // (20, 0, 23, 31)
-  DrawHero(s, 100, 100, "Right", "Walk1");
+  const Rect r = HeroFrame(HeroPose::Walk1, Facing::Right);  // (20, 0, 23, 31)
+  DrawHero(s, 100, 100, Facing::Right, HeroPose::Walk1);
   const Surface right = s.GameBox;
   EXPECT_EQ(right.At(100, 100), SheetPixel(20, 0));
   EXPECT_EQ(right.At(122, 130), SheetPixel(42, 30));
 
-  DrawHero(s, 100, 100, "Left", "Walk1");
+  DrawHero(s, 100, 100, Facing::Left, HeroPose::Walk1);
   EXPECT_EQ(s.GameBox.At(100, 100), SheetPixel(41, 0));
   EXPECT_EQ(s.GameBox.At(122, 100), SheetPixel(19, 0));
   EXPECT_EQ(s.GameBox.At(100, 130), SheetPixel(41, 30));
@@ -256,20 +261,20 @@ TEST_F(DrawHeroTest, SidewaysFramesReadOneColumnLeftWhenFacingLeft) {
 
 TEST_F(DrawHeroTest, ColumnLeftOfTheSheetShowsBackground) {
   s.SourceBMP = Filled(130, 100, SheetPixel);
-  DrawHero(s, 100, 100, "Left", "Stand");  // frame starts at column 0
+  DrawHero(s, 100, 100, Facing::Left, HeroPose::Stand);  // frame starts at column 0
   EXPECT_EQ(s.GameBox.At(100, 100), SheetPixel(17, 0));
   for (int j = 0; j < 31; ++j) EXPECT_EQ(s.GameBox.At(118, 100 + j), BackPixel(118, 100 + j));
 }
 
 TEST_F(DrawHeroTest, FacingUpTurnsTheDownFrameOver) {
   s.SourceBMP = Filled(130, 100, SheetPixel);
-  const Rect r = HeroFrame("Walk4", "Down");  // (67, 42, 31, 23)
-  DrawHero(s, 100, 100, "Down", "Walk4");
+  const Rect r = HeroFrame(HeroPose::Walk4, Facing::Down);  // (67, 42, 31, 23)
+  DrawHero(s, 100, 100, Facing::Down, HeroPose::Walk4);
   const Surface down = s.GameBox;
   EXPECT_EQ(down.At(100, 100), SheetPixel(66, 42));
   EXPECT_EQ(down.At(130, 122), SheetPixel(96, 64));
 
-  DrawHero(s, 100, 100, "Up", "Walk4");
+  DrawHero(s, 100, 100, Facing::Up, HeroPose::Walk4);
   EXPECT_EQ(s.GameBox.At(100, 100), SheetPixel(66, 64));
   EXPECT_EQ(s.GameBox.At(100, 122), SheetPixel(66, 42));
   for (int j = 0; j < r.h; ++j)
@@ -277,24 +282,17 @@ TEST_F(DrawHeroTest, FacingUpTurnsTheDownFrameOver) {
       ASSERT_EQ(s.GameBox.At(100 + i, 100 + j), down.At(100 + i, 100 + r.h - 1 - j)) << i << j;
 }
 
-TEST_F(DrawHeroTest, UnknownFrameOrFacingShowsOnlyBackground) {
-  DrawHero(s, 100, 100, "Right", "Walk1");
-  DrawHero(s, 100, 100, "Right", "Jump");
-  EXPECT_TRUE(ShowsOnly(100, 100, "Right", "Jump"));
-  DrawHero(s, 100, 100, "Right", "Walk1");
-  DrawHero(s, 100, 100, "right", "Walk1");
-  EXPECT_TRUE(ShowsOnly(100, 100, "right", "Walk1"));
-}
-
 TEST_F(DrawHeroTest, AfterReleaseOnlyBackgroundIsDrawn) {
   s.ReleaseLarge();
-  DrawHero(s, 100, 100, "Left", "Use2");
-  EXPECT_TRUE(ShowsOnly(100, 100, "Left", "Jump"));
+  DrawHero(s, 100, 100, Facing::Left, HeroPose::Use2);
+  // With no sprite sheet the patch is only the clean background.
+  EXPECT_TRUE(SurfaceMatches(s.GameBox, [&](int px, int py) {
+    return Rect{80, 80, 70, 70}.Contains(px, py) ? s.BG.At(px, py) : kUntouched;
+  }));
 }
 
 class DrawHeroFrameTest : public DrawHeroTest,
-                          public testing::WithParamInterface<std::tuple<const char*, const char*>> {
-};
+                          public testing::WithParamInterface<std::tuple<HeroPose, Facing>> {};
 
 TEST_P(DrawHeroFrameTest, DrawsTheFrameOverCleanBackground) {
   const auto [frame, facing] = GetParam();
@@ -306,17 +304,19 @@ INSTANTIATE_TEST_SUITE_P(AllFrames, DrawHeroFrameTest,
                          testing::Combine(testing::ValuesIn(kFrameNames),
                                           testing::ValuesIn(kFacings)),
                          [](const auto& info) {
-                           return std::string(std::get<0>(info.param)) + std::get<1>(info.param);
+                           return "Pose" +
+                                  std::to_string(static_cast<int>(std::get<0>(info.param))) +
+                                  std::string(FacingName(std::get<1>(info.param)));
                          });
 
 class DrawHeroEdgeTest : public DrawHeroTest, public testing::WithParamInterface<Placement> {};
 
 TEST_P(DrawHeroEdgeTest, TouchesOnlyTheInside) {
   const auto [name, x, y] = GetParam();
-  for (const char* facing : kFacings) {
+  for (Facing facing : kFacings) {
     s.GameBox.Clear(kUntouched);
-    DrawHero(s, x, y, facing, "Use2");
-    EXPECT_TRUE(ShowsOnly(x, y, facing, "Use2")) << facing;
+    DrawHero(s, x, y, facing, HeroPose::Use2);
+    EXPECT_TRUE(ShowsOnly(x, y, facing, HeroPose::Use2)) << facing;
   }
 }
 
@@ -344,14 +344,14 @@ class DrawHeroStepTest : public DrawHeroTest, public testing::WithParamInterface
 TEST_P(DrawHeroStepTest, NextDrawingErasesThePreviousOne) {
   const auto [name, dx, dy] = GetParam();
   s.GameBox = s.BG;
-  DrawHero(s, 200, 150, "Right", "Use2");
-  DrawHero(s, 200 + dx, 150 + dy, "Down", "Stand");
+  DrawHero(s, 200, 150, Facing::Right, HeroPose::Use2);
+  DrawHero(s, 200 + dx, 150 + dy, Facing::Down, HeroPose::Stand);
 
   GameSurfaces fresh;
   fresh.SourceBMP = s.SourceBMP;
   fresh.BG = s.BG;
   fresh.GameBox = s.BG;
-  DrawHero(fresh, 200 + dx, 150 + dy, "Down", "Stand");
+  DrawHero(fresh, 200 + dx, 150 + dy, Facing::Down, HeroPose::Stand);
   EXPECT_TRUE(SurfaceMatches(s.GameBox, [&](int x, int y) { return fresh.GameBox.At(x, y); }));
 }
 

@@ -1,6 +1,6 @@
 // The district file reader: a well-formed district, then every kind of damage a district file
 // can carry, each of which must leave safe values behind and say where it went wrong.
-#include "screen/district_file.h"
+#include "data/district_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 // The comma-and-line field reader: field splitting, quotes, line ends, whole-line reads,
 // reading past the end, opening files, and the whole-number reading of a field.
-#include "platform/field_reader.h"
+#include "data/field_reader.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -12,19 +12,27 @@
 #include <string>
 #include <vector>
 
+#include "core/compositing.h"
 #include "forge.h"
 #include "forge_image.h"
-#include "screen/compositing.h"
+#include "vocabulary_print.h"
 
 namespace {
 
 constexpr std::uint32_t kKey = 0x00FFFF;
 const std::array<std::string, 2> kSheets = {"Morvane01.dat", "Morvane14.dat"};
 // One name for each rectangle; Walk5 and Walk6 share those of Walk3 and Walk2.
-const std::array<std::string, 7> kFrameNames = {"Stand", "Walk1", "Walk2", "Walk3",
-                                                "Walk4", "Use1",  "Use2"};
-// "Right" stands for the sideways set, "Down" for the up-and-down set.
-const std::array<std::string, 2> kSets = {"Right", "Down"};
+using vt::Facing;
+using vt::HeroPose;
+constexpr std::array<HeroPose, 7> kFrameNames = {HeroPose::Stand, HeroPose::Walk1, HeroPose::Walk2,
+                                                 HeroPose::Walk3, HeroPose::Walk4, HeroPose::Use1,
+                                                 HeroPose::Use2};
+// Right stands for the sideways set, Down for the up-and-down set.
+constexpr std::array<Facing, 2> kSets = {Facing::Right, Facing::Down};
+
+std::string Named(Facing set, HeroPose pose) {
+  return std::string(vt::FacingName(set)) + " pose " + std::to_string(static_cast<int>(pose));
+}
 
 struct Sheet {
   int width = 0;
@@ -111,7 +119,7 @@ TEST_F(ForgeHero, EveryFrameIsDrawnWhereEveryFacingReadsIt) {
     for (const auto& set : kSets)
       for (const auto& name : kFrameNames) {
         const vt::Rect r = vt::HeroFrame(name, set);
-        const std::string what = kSheets[i] + " " + set + " " + name;
+        const std::string what = kSheets[i] + " " + Named(set, name);
         EXPECT_GT(DrawnCount(sheets[i], {r.x, r.y, r.w - 1, r.h}), 40) << what;
         EXPECT_EQ(DrawnCount(sheets[i], {r.x - 1, r.y, 1, r.h}), 0) << what << ": left edge";
         EXPECT_EQ(DrawnCount(sheets[i], {r.x + r.w - 1, r.y, 1, r.h}), 0) << what << ": right edge";
@@ -142,17 +150,17 @@ TEST_F(ForgeHero, TheWalkChangesAndTheHandReachesForward) {
   for (std::size_t i = 0; i < sheets.size(); ++i)
     for (const auto& set : kSets) {
       const Sheet& s = sheets[i];
-      const std::string what = kSheets[i] + " " + set;
+      const std::string what = kSheets[i] + " " + std::string(vt::FacingName(set));
       std::vector<std::vector<std::uint32_t>> walk;
       for (int step = 1; step <= 6; ++step) {
-        auto picture = Picture(s, vt::HeroFrame("Walk" + std::to_string(step), set));
+        auto picture = Picture(s, vt::HeroFrame(vt::WalkPose(step), set));
         if (std::find(walk.begin(), walk.end(), picture) == walk.end()) walk.push_back(picture);
       }
       EXPECT_GE(walk.size(), 3u) << what;
-      const bool sideways = set == "Right";
-      const int stand = Front(s, vt::HeroFrame("Stand", set), sideways);
-      const int use1 = Front(s, vt::HeroFrame("Use1", set), sideways);
-      const int use2 = Front(s, vt::HeroFrame("Use2", set), sideways);
+      const bool sideways = set == Facing::Right;
+      const int stand = Front(s, vt::HeroFrame(HeroPose::Stand, set), sideways);
+      const int use1 = Front(s, vt::HeroFrame(HeroPose::Use1, set), sideways);
+      const int use2 = Front(s, vt::HeroFrame(HeroPose::Use2, set), sideways);
       EXPECT_GT(use1, stand) << what;
       EXPECT_GE(use2, stand + 5) << what;
     }

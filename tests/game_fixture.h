@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
-#include "shell/game.h"
+#include "shell/shell.h"
 #include "test_support.h"
 
 namespace vt::test {
@@ -82,7 +82,8 @@ class GameFixture : public ::testing::Test {
   fs::path dir = fs::temp_directory_path() / ("veltrane-screen-" + std::to_string(::getpid()));
   MemoryMedia media;
   HeadlessPlatform platform{media};
-  std::unique_ptr<Game> game;
+  std::unique_ptr<Shell> shell;
+  Game* game = nullptr;
   WorldState* w = nullptr;
   GameForm* form = nullptr;
 
@@ -108,14 +109,15 @@ class GameFixture : public ::testing::Test {
       for (int c = 1; c <= 6; ++c) d8.push_back({r, c, 0, {}});
     WriteDistrict(dir / "Strategy08.dat", 60, 120, d8);
 
-    game = std::make_unique<Game>(platform, dir.string());
+    shell = std::make_unique<Shell>(platform, dir.string());
+    game = &shell->game;
     w = &game->world;
-    form = &game->gameForm;
+    form = &shell->gameForm;
     ApplyStartupSettings(*w);
     w->FullScreen = true;
     w->District = 1;
     form->Show();
-    form->StartNewGame("NEW");
+    form->StartNewGame(GameStart::New);
   }
   void TearDown() override { fs::remove_all(dir); }
 

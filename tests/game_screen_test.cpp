@@ -7,10 +7,10 @@
 #include <functional>
 #include <sstream>
 
+#include "core/game.h"
+#include "data/places.h"
 #include "game_fixture.h"
 #include "platform/headless/headless_platform.h"
-#include "screen/places.h"
-#include "shell/game.h"
 
 namespace vt {
 namespace {
@@ -120,7 +120,7 @@ TEST_F(GameScreen, WithMusicOffNoScreenStartsMusic) {
 
 TEST_F(GameScreen, TheDistrictEdgeOpensItsConversationOncePerPressAndHoldsTheHero) {
   GoTo(1, 1, 3);  // the last column of district 1 (width 60)
-  w->HeroFacing = "Right";
+  w->HeroFacing = Facing::Right;
   w->HeroX = 537;
   InputEvent down;
   down.kind = InputEvent::Kind::KeyDown;
@@ -141,37 +141,37 @@ TEST_F(GameScreen, TheDistrictEdgeOpensItsConversationOncePerPressAndHoldsTheHer
 }
 
 TEST_F(GameScreen, TurningBetweenOrientationsKeepsTheSpriteCentred) {
-  w->HeroFacing = "Up";
+  w->HeroFacing = Facing::Up;
   w->HeroX = 200;
   w->HeroY = 150;
-  form->KeyStep("vbKeyRight");
+  form->KeyStep(WalkKey::Right);
   EXPECT_EQ(w->HeroX, 206);
   EXPECT_EQ(w->HeroY, 144);
   EXPECT_EQ(w->WalkDir, 1);
-  form->KeyStep("vbKeyDown");
+  form->KeyStep(WalkKey::Down);
   EXPECT_EQ(w->HeroX, 200);
   EXPECT_EQ(w->HeroY, 150);
-  form->KeyStep("vbKeyUp");  // same orientation: no shift
+  form->KeyStep(WalkKey::Up);  // same orientation: no shift
   EXPECT_EQ(w->HeroX, 200);
 }
 
 TEST_F(GameScreen, ControlWithNothingSelectedDoesNothing) {
   const auto requests = game->requests.size();
   const auto before = platform.NowUs();
-  form->KeyStep("vbKeyControl");
+  form->KeyStep(WalkKey::UseObject);
   EXPECT_EQ(game->requests.size(), requests);
   EXPECT_EQ(platform.NowUs(), before);  // no gesture pauses
   w->Inventory[1] = 40;
-  w->HeroFacing = "Left";
+  w->HeroFacing = Facing::Left;
   const int x = w->HeroX;
-  form->KeyStep("vbKeyControl");
+  form->KeyStep(WalkKey::UseObject);
   EXPECT_FALSE(w->TalkFlag);
   EXPECT_EQ(w->HeroX, x);  // out and back
   EXPECT_EQ(platform.NowUs(), before + 150'000);
 }
 
 TEST_F(GameScreen, MouseWalksTwoLegsAimingTenPixelsAboveAndLeftOfTheClick) {
-  w->HeroFacing = "Right";
+  w->HeroFacing = Facing::Right;
   w->HeroX = 100;
   w->HeroY = 100;
   // Equal distances to the clicked point (50, 50): the horizontal leg comes first.
@@ -188,7 +188,7 @@ TEST_F(GameScreen, MouseWalksTwoLegsAimingTenPixelsAboveAndLeftOfTheClick) {
   // from 106 to 146 (6 past 140).
   EXPECT_EQ(w->HeroX, 144);
   EXPECT_EQ(w->HeroY, 146);
-  EXPECT_EQ(w->HeroFacing, "Down");
+  EXPECT_EQ(w->HeroFacing, Facing::Down);
   EXPECT_EQ(w->WalkDir, 0);
 }
 
@@ -204,7 +204,7 @@ TEST_F(GameScreen, WithMouseWalkingOffClicksDoNothingAndThePointerStaysPlain) {
 }
 
 TEST_F(GameScreen, JumpingToTheCarPlacesTheHeroAndIsRefusedInTheSealedQuarter) {
-  form->KeyStep("vbKeyUp");
+  form->KeyStep(WalkKey::Up);
   InputEvent j;
   j.kind = InputEvent::Kind::KeyDown;
   j.keyCode = 'J';
@@ -213,23 +213,23 @@ TEST_F(GameScreen, JumpingToTheCarPlacesTheHeroAndIsRefusedInTheSealedQuarter) {
   EXPECT_EQ(w->ScreenCol, 1);
   EXPECT_EQ(w->ScreenRow, 2);
   EXPECT_EQ(w->HeroX, 81);
-  EXPECT_EQ(w->HeroFacing, "Right");
+  EXPECT_EQ(w->HeroFacing, Facing::Right);
   EXPECT_EQ(Count("JumpToCar"), 1);
   GoTo(8, 3, 3);
   platform.Push(j);
   Play();
   EXPECT_EQ(Count("JumpToCar"), 1);
-  ASSERT_TRUE(game->signForm.Visible());
-  EXPECT_EQ(game->signForm.SignLabel->Caption, "This option is not available now");
+  ASSERT_TRUE(shell->signForm.Visible());
+  EXPECT_EQ(shell->signForm.SignLabel->Caption, "This option is not available now");
 }
 
 TEST(Places, ArrivingStepsOutOfTheCarFacingAway) {
   auto world = std::make_unique<WorldState>();
   PlaceHero(*world, 4, true);
   EXPECT_EQ(world->HeroX, 172 - 8);
-  EXPECT_EQ(world->HeroFacing, "Left");
+  EXPECT_EQ(world->HeroFacing, Facing::Left);
   PlaceHero(*world, 3, false);
-  EXPECT_EQ(world->HeroFacing, "Up");
+  EXPECT_EQ(world->HeroFacing, Facing::Up);
   world->HeroX = 1;
   PlaceHero(*world, 8, true);  // no car there: nothing changes
   EXPECT_EQ(world->HeroX, 1);

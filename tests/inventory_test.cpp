@@ -4,7 +4,7 @@
 
 #include "interaction/interaction.h"
 #include "platform/headless/headless_platform.h"
-#include "shell/game.h"
+#include "shell/shell.h"
 #include "test_support.h"
 
 namespace vt {
@@ -21,7 +21,8 @@ class InventoryBar : public ::testing::Test {
  protected:
   MemoryMedia media;
   HeadlessPlatform platform{media};
-  std::unique_ptr<Game> game;
+  std::unique_ptr<Shell> shell;
+  Game* game = nullptr;
   WorldState* w = nullptr;
   GameForm* form = nullptr;
 
@@ -37,9 +38,10 @@ class InventoryBar : public ::testing::Test {
     for (const char* name : {"Trasken01.dat", "Trasken02.dat", "Morvane01.dat", "Morvane15.dat",
                              "Morvane18.dat", "Morvane19.dat"})
       Put(name, Surface(30, 30));
-    game = std::make_unique<Game>(platform, kFolder);
+    shell = std::make_unique<Shell>(platform, kFolder);
+    game = &shell->game;
     w = &game->world;
-    form = &game->gameForm;
+    form = &shell->gameForm;
     ApplyStartupSettings(*w);
     w->FullScreen = true;
     form->Show();
@@ -55,7 +57,7 @@ class InventoryBar : public ::testing::Test {
     }
   }
   void Get(std::initializer_list<int> objects) {
-    for (int n : objects) InventoryAction(*game, "Get", n);
+    for (int n : objects) InventoryAction(*game, InvAction::Get, n);
   }
 
   // The place the frame marks, read from the controls as the game reads it.
@@ -118,14 +120,14 @@ TEST_F(InventoryBar, KeysWalkTheFrameAndScrollOnlyAtTheEnds) {
   // Slot 8 is empty: Page Down changes nothing and stays quiet.
   platform.PushKey(key::kPageDown);
   Play();
-  InventoryAction(*game, "MoveRight");
+  InventoryAction(*game, InvAction::MoveRight);
   EXPECT_EQ(w->InvFirst, 7);
   EXPECT_EQ(Framed(), 6);
   EXPECT_EQ(Row(), (std::vector<int>{32, 33, 38, 39, 40, 41}));
   EXPECT_EQ(Sounds(), 7);
 
   // End walks the frame left, then scrolls the row back at place 1.
-  for (int i = 0; i < 5; ++i) InventoryAction(*game, "MoveLeft");
+  for (int i = 0; i < 5; ++i) InventoryAction(*game, InvAction::MoveLeft);
   EXPECT_EQ(w->InvFirst, 2);
   EXPECT_EQ(Framed(), 1);
   EXPECT_EQ(form->InvLabel->Caption, "An 'Islamia Oil' Employee Pass");
@@ -138,11 +140,11 @@ TEST_F(InventoryBar, KeysWalkTheFrameAndScrollOnlyAtTheEnds) {
   EXPECT_EQ(Arrow(0), 10);
   EXPECT_TRUE(w->InvScrollFwd);
   EXPECT_EQ(Arrow(7), 7);
-  InventoryAction(*game, "MoveLeft");
+  InventoryAction(*game, InvAction::MoveLeft);
   EXPECT_EQ(w->InvFirst, 1);
 
   // Page Down at place 6 scrolls forward while objects follow.
-  for (int i = 0; i < 6; ++i) InventoryAction(*game, "MoveRight");
+  for (int i = 0; i < 6; ++i) InventoryAction(*game, InvAction::MoveRight);
   EXPECT_EQ(w->InvFirst, 7);
   EXPECT_EQ(Framed(), 6);
   EXPECT_EQ(Row(), (std::vector<int>{32, 33, 38, 39, 40, 41}));
@@ -151,7 +153,7 @@ TEST_F(InventoryBar, KeysWalkTheFrameAndScrollOnlyAtTheEnds) {
 
 TEST_F(InventoryBar, GivingAwayTheOnlyObjectEmptiesTheBar) {
   Get({42});
-  InventoryAction(*game, "Giv", 42);
+  InventoryAction(*game, InvAction::Give, 42);
   EXPECT_EQ(w->InvCount, 0);
   EXPECT_EQ(w->Inventory[1], 0);
   EXPECT_FALSE(form->ObjectImage[1].Visible);
@@ -170,9 +172,9 @@ TEST_F(InventoryBar, GivingAwayTheOnlyObjectEmptiesTheBar) {
 
 TEST_F(InventoryBar, GivingAwaySelectsTheFirstSlotAndClosesTheGap) {
   Get({30, 32, 33});
-  InventoryAction(*game, "Jump To Inv", 3);
+  InventoryAction(*game, InvAction::JumpTo, 3);
   EXPECT_EQ(w->InvFirst, 3);
-  InventoryAction(*game, "Giv", 32);
+  InventoryAction(*game, InvAction::Give, 32);
   EXPECT_EQ(w->InvCount, 2);
   EXPECT_EQ(w->Inventory[1], 30);
   EXPECT_EQ(w->Inventory[2], 33);
@@ -185,7 +187,7 @@ TEST_F(InventoryBar, GivingAwaySelectsTheFirstSlotAndClosesTheGap) {
   // From a scrolled row the bar returns to its start with the later slots ahead.
   Get({38, 39, 40, 41, 42});
   EXPECT_EQ(w->InvFirst, 7);
-  InventoryAction(*game, "Giv", 30);
+  InventoryAction(*game, InvAction::Give, 30);
   EXPECT_EQ(w->InvFirst, 1);
   EXPECT_EQ(Framed(), 1);
   EXPECT_EQ(Row(), (std::vector<int>{33, 38, 39, 40, 41, 42}));
@@ -193,8 +195,8 @@ TEST_F(InventoryBar, GivingAwaySelectsTheFirstSlotAndClosesTheGap) {
   EXPECT_FALSE(w->InvScrollFwd);
 
   // An object not held removes nothing, but the selection still returns.
-  InventoryAction(*game, "Jump To Inv", 4);
-  InventoryAction(*game, "Giv", 150);
+  InventoryAction(*game, InvAction::JumpTo, 4);
+  InventoryAction(*game, InvAction::Give, 150);
   EXPECT_EQ(w->InvCount, 6);
   EXPECT_EQ(w->InvFirst, 1);
   EXPECT_EQ(Framed(), 1);
@@ -237,14 +239,14 @@ TEST_F(InventoryBar, ArrowsScrollOnlyWhenTheyMayAndClicksOnPlacesSelect) {
 TEST_F(InventoryBar, AnObjectWithoutANameLeavesThePreviousName) {
   Get({30, 31});
   EXPECT_EQ(form->InvLabel->Caption, "Plague documents");
-  InventoryAction(*game, "Jump To Inv", 2);
+  InventoryAction(*game, InvAction::JumpTo, 2);
   EXPECT_EQ(w->InvFirst, 2);
   EXPECT_EQ(form->InvLabel->Caption, "Plague documents");
   EXPECT_EQ(Shown(2), 31);
 }
 
 TEST_F(InventoryBar, LoadingRestoresObjectsQuietly) {
-  for (int n : {120, 121, 122, 123, 126, 127, 128}) InventoryAction(*game, "Load", n);
+  for (int n : {120, 121, 122, 123, 126, 127, 128}) InventoryAction(*game, InvAction::Load, n);
   EXPECT_EQ(w->InvCount, 7);
   EXPECT_EQ(w->InvFirst, 7);
   EXPECT_EQ(Row(), (std::vector<int>{121, 122, 123, 126, 127, 128}));
@@ -253,18 +255,18 @@ TEST_F(InventoryBar, LoadingRestoresObjectsQuietly) {
 }
 
 TEST_F(InventoryBar, AFullInventoryRefusesMoreAndTheGameGoesOn) {
-  for (int i = 0; i < 40; ++i) InventoryAction(*game, "Get", 100 + i);
+  for (int i = 0; i < 40; ++i) InventoryAction(*game, InvAction::Get, 100 + i);
   EXPECT_EQ(w->InvCount, 40);
-  InventoryAction(*game, "Get", 172);
+  InventoryAction(*game, InvAction::Get, 172);
   EXPECT_EQ(w->InvCount, 40);
   EXPECT_EQ(w->Inventory[40], 139);
   EXPECT_EQ(w->InvFirst, 40);
   EXPECT_EQ(Sounds(), 40);
   // Nothing lies beyond the last slot to move onto.
-  InventoryAction(*game, "MoveRight");
-  InventoryAction(*game, "Move All Right");
+  InventoryAction(*game, InvAction::MoveRight);
+  InventoryAction(*game, InvAction::MoveAllRight);
   EXPECT_EQ(w->InvFirst, 40);
-  InventoryAction(*game, "MoveLeft");
+  InventoryAction(*game, InvAction::MoveLeft);
   EXPECT_EQ(w->InvFirst, 39);
   EXPECT_EQ(Framed(), 5);
 }
@@ -274,7 +276,7 @@ TEST_F(InventoryBar, AnOldGamesLaterSlotsAreNeverSelected) {
   w->Inventory[7] = 150;
   w->Inventory[8] = 162;
   Get({30, 32, 33, 38, 39, 40});
-  for (int i = 0; i < 6; ++i) InventoryAction(*game, "MoveRight");
+  for (int i = 0; i < 6; ++i) InventoryAction(*game, InvAction::MoveRight);
   EXPECT_EQ(w->InvFirst, 6);
   EXPECT_EQ(Row(), (std::vector<int>{30, 32, 33, 38, 39, 40}));
   EXPECT_FALSE(w->InvScrollFwd);

@@ -6,7 +6,7 @@
 
 #include "interaction/interaction.h"
 #include "platform/headless/headless_platform.h"
-#include "shell/game.h"
+#include "shell/shell.h"
 #include "test_support.h"
 
 namespace vt {
@@ -20,7 +20,8 @@ class SignViewer : public ::testing::Test {
  protected:
   MemoryMedia media;
   HeadlessPlatform platform{media};
-  std::unique_ptr<Game> game;
+  std::unique_ptr<Shell> shell;
+  Game* game = nullptr;
   WorldState* w = nullptr;
   SignForm* sign = nullptr;
 
@@ -29,9 +30,10 @@ class SignViewer : public ::testing::Test {
     Put("Morvane06.dat", Surface(250, 100, Rgb(90, 60, 30)));
     Put("Morvane13.dat", Surface(250, 100, Rgb(25, 30, 45)));
     Put("Trasken16.dat", Surface(250, 100, Rgb(1, 2, 3)));
-    game = std::make_unique<Game>(platform, kFolder);
+    shell = std::make_unique<Shell>(platform, kFolder);
+    game = &shell->game;
     w = &game->world;
-    sign = &game->signForm;
+    sign = &shell->signForm;
     ApplyStartupSettings(*w);
   }
   void Put(const std::string& name, Surface picture) {
@@ -61,7 +63,7 @@ class SignViewer : public ::testing::Test {
     return r;
   }
   bool MessageCloses() {
-    return Closes([&] { ShowSign(*game, "Morvane13.dat", "Game Saved", kContinue); });
+    return Closes([&] { shell->ShowSign("Morvane13.dat", "Game Saved", kContinue, nullptr); });
   }
 };
 
@@ -106,7 +108,8 @@ TEST_F(SignViewer, StandsLeftOfItsOwnersCentre) {
   sign->Unload();
   Form menu(game->ui, "Menu");
   menu.Bounds = {100, 50, 300, 200};
-  EXPECT_FALSE(Closes([&] { ShowSignOver(*game, menu, "Morvane13.dat", "Game Saved", ""); }));
+  EXPECT_FALSE(
+      Closes([&] { ShowSignOver(*game, *sign, menu, "Morvane13.dat", "Game Saved", ""); }));
   EXPECT_EQ(sign->Bounds, (Rect{92, 100, 250, 100}));
   sign->Unload();
 }
@@ -134,7 +137,7 @@ TEST_F(SignViewer, SignsSplitTheirTextAndNothingCarriesOverFromEarlierUses) {
   EXPECT_FALSE(MessageCloses());  // yellow first line, Morvane13
   sign->Unload();
 
-  EXPECT_FALSE(Closes([&] { ShowSignRecord(*game, Sign(1, "FOR SALE*Ask inside")); }));
+  EXPECT_FALSE(Closes([&] { shell->ShowSignRecord(Sign(1, "FOR SALE*Ask inside")); }));
   EXPECT_EQ(sign->SignLabel->Caption, "FOR SALE");
   EXPECT_EQ(sign->SignLabel2->Caption, "Ask inside");
   EXPECT_NE(sign->SignLabel->ForeColor, kYellow);
@@ -143,13 +146,13 @@ TEST_F(SignViewer, SignsSplitTheirTextAndNothingCarriesOverFromEarlierUses) {
   sign->Unload();
 
   // Without a "*" the whole text goes to the second line.
-  EXPECT_FALSE(Closes([&] { ShowSignRecord(*game, Sign(2, "Closed for the holiday")); }));
+  EXPECT_FALSE(Closes([&] { shell->ShowSignRecord(Sign(2, "Closed for the holiday")); }));
   EXPECT_EQ(sign->SignLabel->Caption, "");
   EXPECT_EQ(sign->SignLabel2->Caption, "Closed for the holiday");
   EXPECT_EQ(sign->Picture.At(5, 5), Rgb(90, 60, 30));
   sign->Unload();
 
-  EXPECT_FALSE(Closes([&] { ShowSignRecord(*game, Sign(3, "Trasken16.dat")); }));
+  EXPECT_FALSE(Closes([&] { shell->ShowSignRecord(Sign(3, "Trasken16.dat")); }));
   EXPECT_EQ(sign->SignLabel->Caption, "");
   EXPECT_EQ(sign->SignLabel2->Caption, "");
   EXPECT_EQ(sign->Picture.At(5, 5), Rgb(1, 2, 3));
@@ -157,13 +160,13 @@ TEST_F(SignViewer, SignsSplitTheirTextAndNothingCarriesOverFromEarlierUses) {
 
   // A picture that cannot be read still opens the viewer, without a picture.
   KeyDown(key::kEnter);
-  EXPECT_TRUE(Closes([&] { ShowSignRecord(*game, Sign(3, "Nowhere.dat")); }));
-  EXPECT_FALSE(Closes([&] { ShowSignRecord(*game, Sign(3, "Nowhere.dat")); }));
+  EXPECT_TRUE(Closes([&] { shell->ShowSignRecord(Sign(3, "Nowhere.dat")); }));
+  EXPECT_FALSE(Closes([&] { shell->ShowSignRecord(Sign(3, "Nowhere.dat")); }));
   EXPECT_TRUE(sign->Picture.Empty());
   sign->Unload();
 
   // An unknown kind shows the window as designed: no text, no picture.
-  EXPECT_FALSE(Closes([&] { ShowSignRecord(*game, Sign(7, "FOR SALE*Ask inside")); }));
+  EXPECT_FALSE(Closes([&] { shell->ShowSignRecord(Sign(7, "FOR SALE*Ask inside")); }));
   EXPECT_EQ(sign->SignLabel->Caption, "");
   EXPECT_TRUE(sign->Picture.Empty());
   sign->Unload();

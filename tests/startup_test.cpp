@@ -1,5 +1,5 @@
 // The start-up window: machine checks, the choice of mode, and the one exit.
-#include "shell/startup.h"
+#include "core/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +20,19 @@ class Startup : public ::testing::Test {
  protected:
   test::HeadlessGame h;
   HeadlessPlatform& p = h.platform;
-  Game& game() { return *h.game; }
+  Shell& game() { return *h.shell; }
 
   void ExpectRefusedWith(const char* text) {
     h.Run();
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_EQ(p.messages[0].title, "Veltrane");
     EXPECT_EQ(p.messages[0].text, text);
-    EXPECT_TRUE(game().ui.Ended());
+    EXPECT_TRUE(game().game.ui.Ended());
     // Nothing else happened: no window shown, no setting touched, no sound.
     EXPECT_EQ(p.presents, 0);
     EXPECT_TRUE(p.displayLog.empty());
     EXPECT_TRUE(p.effects.empty());
-    EXPECT_FALSE(game().world.SoundOn);
+    EXPECT_FALSE(game().game.world.SoundOn);
     EXPECT_FALSE(game().mode.Visible());
   }
 };
@@ -73,7 +73,7 @@ TEST_F(Startup, SixteenBitsPassAndTheWindowComesUp) {
   EXPECT_TRUE(p.messages.empty());
   EXPECT_TRUE(game().mode.Visible());
   EXPECT_EQ(p.title, "Veltrane");
-  const WorldState& w = game().world;
+  const WorldState& w = game().game.world;
   EXPECT_TRUE(w.SoundOn && w.MusicOn && w.MorseSoundOn && w.MouseWalkOn);
   EXPECT_EQ(w.OrigWidth, 1024.0f);
   EXPECT_EQ(w.OrigHeight, 768.0f);
@@ -85,14 +85,14 @@ TEST_F(Startup, SixteenBitsPassAndTheWindowComesUp) {
   // Both choices open; full screen is chosen.
   EXPECT_TRUE(game().mode.Option1[0].Value);
   EXPECT_TRUE(game().mode.Option1[1].Enabled);
-  EXPECT_EQ(game().randomSeed, 12u * 3600u);
+  EXPECT_EQ(game().game.randomSeed, 12u * 3600u);
 }
 
 TEST_F(Startup, WindowModePlaysWithoutTouchingTheDisplay) {
   p.PushClick(kWindowOptionX, kWindowOptionY);
   p.PushClick(kButtonX, kButtonY);
   h.Run();
-  EXPECT_FALSE(game().world.FullScreen);
+  EXPECT_FALSE(game().game.world.FullScreen);
   EXPECT_FALSE(game().mode.IsLoaded());
   EXPECT_TRUE(game().infoForm.Visible());
   EXPECT_TRUE(p.displayLog.empty());
@@ -105,9 +105,9 @@ TEST_F(Startup, WindowModePlaysWithoutTouchingTheDisplay) {
 TEST_F(Startup, FullScreenSwitchesToTheGameModeAndHidesTheTaskbar) {
   p.PushKey(key::kEnter);  // the button is the default
   h.Run();
-  EXPECT_TRUE(game().world.FullScreen);
+  EXPECT_TRUE(game().game.world.FullScreen);
   EXPECT_EQ(p.displayLog, (std::vector<std::string>{"mode 640x480x32", "taskbar hide"}));
-  EXPECT_TRUE(game().world.PresentationShown);
+  EXPECT_TRUE(game().game.world.PresentationShown);
   // Only the first showing switches: a second one changes nothing.
   game().infoForm.Unload();
   game().infoForm.Show();
@@ -119,7 +119,7 @@ TEST_F(Startup, ADisplayExactly640WideOffersOnlyFullScreenAndKeepsItsMode) {
   p.PushClick(kWindowOptionX, kWindowOptionY);  // disabled: nothing happens
   p.PushClick(kButtonX, kButtonY);
   h.Run();
-  EXPECT_TRUE(game().world.FullScreen);
+  EXPECT_TRUE(game().game.world.FullScreen);
   EXPECT_EQ(p.displayLog, (std::vector<std::string>{"taskbar hide"}));
   for (const auto& e : p.effects) EXPECT_NE(e.name, "MenuMove");
 }
@@ -129,12 +129,12 @@ TEST_F(Startup, ExitFromAWindowedGameStillRestoresDisplayAndTaskbar) {
   p.PushClick(kButtonX, kButtonY);
   p.PushKey(key::kEscape);
   h.Run();
-  EXPECT_TRUE(game().ui.Ended());
+  EXPECT_TRUE(game().game.ui.Ended());
   EXPECT_EQ(p.displayLog, (std::vector<std::string>{"mode 1024x768x24", "taskbar show"}));
   EXPECT_EQ(p.display, (DisplayMode{1024, 768, 24}));
   EXPECT_TRUE(p.taskbarVisible);
   EXPECT_EQ(p.musicCommands.back(), "close BGmusic");
-  for (Form* f : game().ui.Forms()) EXPECT_FALSE(f->IsLoaded()) << f->Name();
+  for (Form* f : game().game.ui.Forms()) EXPECT_FALSE(f->IsLoaded()) << f->Name();
 }
 
 TEST_F(Startup, ExitFromFullScreenPutsTheDesktopBack) {
@@ -144,7 +144,7 @@ TEST_F(Startup, ExitFromFullScreenPutsTheDesktopBack) {
   h.Run();
   EXPECT_EQ(p.displayLog, (std::vector<std::string>{"mode 640x480x32", "taskbar hide",
                                                     "mode 1280x1024x32", "taskbar show"}));
-  EXPECT_TRUE(game().surfaces.SourceBMP.Empty());
+  EXPECT_TRUE(game().game.surfaces.SourceBMP.Empty());
 }
 
 TEST_F(Startup, ClosingTheWindowLeavesThroughTheOrderlyExit) {
@@ -152,7 +152,7 @@ TEST_F(Startup, ClosingTheWindowLeavesThroughTheOrderlyExit) {
   quit.kind = InputEvent::Kind::Quit;
   p.Push(quit);
   h.Run();
-  EXPECT_TRUE(game().ui.Ended());
+  EXPECT_TRUE(game().game.ui.Ended());
   EXPECT_EQ(p.displayLog.back(), "taskbar show");
 }
 

@@ -9,7 +9,8 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/memory_media.h"
 #include "platform/media.h"
-#include "shell/game.h"
+#include "shell/shell.h"
+#include "vocabulary_print.h"
 
 namespace vt::test {
 
@@ -20,12 +21,16 @@ using NullMedia = MemoryMedia;
 struct HeadlessGame {
   NullMedia media;
   HeadlessPlatform platform{media};
-  std::unique_ptr<Game> game;
-  HeadlessGame() { game = std::make_unique<Game>(platform, "/nonexistent"); }
+  std::unique_ptr<Shell> shell;
+  Game* game = nullptr;
+  HeadlessGame() {
+    shell = std::make_unique<Shell>(platform, "/nonexistent");
+    game = &shell->game;
+  }
   // Runs the program until the queued input is used up or the program ends.
   void Run() {
     try {
-      game->Run();
+      shell->Run();
     } catch (const ScriptEnded&) {
     }
   }

@@ -2,11 +2,11 @@
 #include "platform/files.h"
 #include "platform/sdl/sdl_media.h"
 #include "platform/sdl/sdl_platform.h"
-#include "shell/game.h"
+#include "shell/shell.h"
 
 int main() {
   vt::SdlMedia media;
   vt::SdlPlatform platform(media, "Veltrane");
-  vt::Game game(platform, vt::ExecutableFolder());
-  return game.Run();
+  vt::Shell shell(platform, vt::ExecutableFolder());
+  return shell.Run();
 }

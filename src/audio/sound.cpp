@@ -75,7 +75,11 @@ void PlayMusic(Platform& platform, const std::string& folder, int track) {
     path = DataPath(folder, name);
   }
   platform.SendMusicCommand("open " + path + " type sequencer alias BGmusic");
-  platform.SendMusicCommand(std::string(kPlayMusic));
+  ResumeMusic(platform);
 }
+
+void CloseMusic(Platform& platform) { platform.SendMusicCommand("close BGmusic"); }
+
+void ResumeMusic(Platform& platform) { platform.SendMusicCommand("play BGmusic"); }
 
 }  // namespace vt

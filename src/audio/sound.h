@@ -29,11 +29,12 @@ EffectEntry FindEffect(std::string_view name);
 void PlaySound(Platform& platform, const WorldState& world, const std::string& folder,
                std::string_view name);
 
-inline constexpr std::string_view kCloseMusic = "close BGmusic";
-inline constexpr std::string_view kPlayMusic = "play BGmusic";
-
 // Opens track n (1 to 15, "Vask01.dat" ...) on BGmusic and plays it. Does not
 // close a device already open.
 void PlayMusic(Platform& platform, const std::string& folder, int track);
+// Stops the music and closes the device.
+void CloseMusic(Platform& platform);
+// Plays what the device holds (again).
+void ResumeMusic(Platform& platform);
 
 }  // namespace vt

@@ -1,9 +1,9 @@
 // The cinematic window's stage.
 #include "cinematics/info_form.h"
 
+#include "core/game.h"
+#include "core/startup.h"
 #include "platform/platform.h"
-#include "shell/game.h"
-#include "shell/startup.h"
 
 namespace vt {
 
@@ -33,8 +33,9 @@ void InfoForm::Form_KeyDown(int& keyCode, int) {
   if (keyCode == key::kEnter) {
     // Until the title screen is there, Enter starts a new game as its first item does.
     game_.world.District = 1;
-    game_.gameForm.Show();
-    game_.gameForm.StartNewGame("NEW");
+    GameScreen& screen = game_.windows.Screen();
+    screen.Window().Show();
+    screen.StartNewGame(GameStart::New);
     Unload();
   }
 }

@@ -1,7 +1,7 @@
 // Passage and door animations.
 #include "interaction/animations.h"
 
-#include "shell/game.h"
+#include "core/game.h"
 
 namespace vt {
 namespace {

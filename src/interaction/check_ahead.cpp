@@ -6,18 +6,13 @@
 // switch, open the communication unit or the city map.
 #include <string>
 
-#include "audio/sound.h"
-#include "cinematics/info.h"
-#include "citymap/city_map.h"
-#include "dialogue/talk.h"
+#include "core/game.h"
+#include "data/district_file.h"
+#include "data/records.h"
+#include "data/tile_classes.h"
+#include "data/tile_codes.h"
 #include "interaction/animations.h"
 #include "interaction/interaction.h"
-#include "interaction/records.h"
-#include "interaction/tile_classes.h"
-#include "screen/compositing.h"
-#include "screen/district_file.h"
-#include "shell/game.h"
-#include "transmission/morse.h"
 
 namespace vt {
 namespace {
@@ -26,11 +21,18 @@ constexpr int kTile = 30;
 
 class Script {
  public:
-  Script(Game& game, std::string_view facing, bool acting)
+  Script(Game& game, Facing facing, bool acting)
       : game_(game), w_(game.world), facing_(facing), acting_(acting) {}
 
-  void Run() {
+  // True when the step is blocked.
+  bool Run() {
     w_.StepBlocked = false;
+    Probe();
+    return w_.StepBlocked;
+  }
+
+ private:
+  void Probe() {
     if (!acting_ && ScreenEdge()) return;
     const auto cells = ProbeCells(w_.HeroX, w_.HeroY, facing_);
     for (const ProbeCell& p : cells)
@@ -47,7 +49,6 @@ class Script {
       if (ObjectAction(p)) return;
   }
 
- private:
   bool Changed(const ProbeCell& p) const {
     return InCellRange(w_.District, w_.ScreenRow, w_.ScreenCol) &&
            w_.CellChanged[w_.District][w_.ScreenRow][w_.ScreenCol][p.cy][p.cx];
@@ -60,7 +61,7 @@ class Script {
 
   void Talk(int scene) {
     w_.TalkScene = static_cast<std::int16_t>(scene);
-    ShowTalkForm(game_);
+    game_.windows.ShowTalk();
   }
 
   // Walking off a screen's border leads to the next screen, or at the
@@ -71,25 +72,25 @@ class Script {
     int step = 0;
     int last = 0;
     std::int16_t arrival = 0;
-    if (facing_ == "Left" && w_.HeroX < 10) {
+    if (facing_ == Facing::Left && w_.HeroX < 10) {
       screen = &w_.ScreenCol;
       position = &w_.HeroX;
       step = -1;
       last = 1;
       arrival = 550;
-    } else if (facing_ == "Right" && w_.HeroX > 550) {
+    } else if (facing_ == Facing::Right && w_.HeroX > 550) {
       screen = &w_.ScreenCol;
       position = &w_.HeroX;
       step = 1;
       last = w_.DistrictWidth / 20;
       arrival = 1;
-    } else if (facing_ == "Up" && w_.HeroY < 10) {
+    } else if (facing_ == Facing::Up && w_.HeroY < 10) {
       screen = &w_.ScreenRow;
       position = &w_.HeroY;
       step = -1;
       last = 1;
       arrival = 310;
-    } else if (facing_ == "Down" && w_.HeroY > 310) {
+    } else if (facing_ == Facing::Down && w_.HeroY > 310) {
       screen = &w_.ScreenRow;
       position = &w_.HeroY;
       step = 1;
@@ -102,24 +103,26 @@ class Script {
       *screen = static_cast<std::int16_t>(*screen + step);
       *position = arrival;
       w_.WalkDir = 0;
-      game_.gameForm.SetScreen();
-      game_.gameForm.DrawHero("Stand");
+      game_.windows.Screen().SetScreen();
+      game_.DrawHero(HeroPose::Stand);
       return true;
     }
     w_.MouseLeg = 0;
     w_.WalkDir = 0;
     w_.TalkFlag = true;
-    Talk(250);
+    Talk(talk::kWayOut);
     return true;
   }
 
   // The bookcase in Ali Hassan's house closes behind the hero once he is through.
   void ClosingPassage() {
-    if (w_.BackTiles[3][17] == 24 && (w_.District == 1 || w_.District == 8) && w_.ScreenRow == 2 &&
-        w_.ScreenCol == 3 && (w_.HeroY < 20 || w_.HeroX < 430)) {
+    if (w_.BackTiles[kBookcaseRow][kBookcaseCol] == back::kOpenPassage &&
+        (w_.District == 1 || w_.District == kSealedDistrict) &&
+        w_.ScreenRow == kBookcaseScreenRow && w_.ScreenCol == kBookcaseScreenCol &&
+        (w_.HeroY < 20 || w_.HeroX < 430)) {
       game_.PlaySound("OpenLib");
       AnimateBookcaseClosing(game_);
-      w_.BackTiles[3][17] = 32;
+      w_.BackTiles[kBookcaseRow][kBookcaseCol] = back::kBookcase;
     }
   }
 
@@ -127,53 +130,53 @@ class Script {
   bool BackgroundAction(const ProbeCell& p) {
     const int code = w_.BackTiles[p.cy][p.cx];
     const bool bare = w_.TalkFlag;
-    if (code == 32) {
+    if (code == back::kBookcase) {
       if (!bare) return true;
       game_.PlaySound("OpenLib");
       AnimateBookcaseOpening(game_);
-      w_.BackTiles[3][17] = 24;
+      w_.BackTiles[kBookcaseRow][kBookcaseCol] = back::kOpenPassage;
       return false;
     }
-    if (code == 108) {
-      if (w_.StoryFlags[189] != 2) return true;
-      Talk(187);
+    if (code == back::kSmugglersWall) {
+      if (w_.StoryFlags[story::kSealedQuarter] != 2) return true;
+      Talk(talk::kSmugglersWall);
       if (w_.TalkFlag) {
         game_.PlaySound("OpenLib");
         AnimateWallOpening(game_);
-        w_.BackTiles[6][1] = 24;
+        w_.BackTiles[kWallRow][kWallCol] = back::kOpenPassage;
       }
       return true;
     }
-    if (code >= 77 && code <= 81) {
+    if (code >= back::kUnitFirst && code <= back::kUnitLast) {
       if (!bare) return true;
       w_.StepBlocked = true;
-      ShowMorseForm(game_);
+      game_.windows.ShowMorse();
       District8Event();
       return true;
     }
-    if (code == 180 || code == 181) {
+    if (OneOf(code, back::kTaxi)) {
       w_.ScriptFlag2 = false;
-      Talk(247);
+      Talk(talk::kTaxi);
       if (w_.ScriptFlag2) {
         w_.InfoMode = 5;
-        ShowInfoForm(game_, false);
-        game_.gameForm.Unload();
+        game_.windows.ShowCinematic(false);
+        game_.windows.Screen().Window().Unload();
       }
       return true;
     }
-    if (code == 128 || code == 136 || code == 144 || code == 152 || code == 160 || code == 168) {
-      Talk(code == 168 ? 248 : 249);
+    if (code == back::kMirror || OneOf(code, back::kPortraits)) {
+      Talk(code == back::kMirror ? talk::kMirror : talk::kPortraits);
       return true;
     }
-    if ((code >= 111 && code <= 114) || code == 123 || code == 124) {
-      Talk(244);
+    if (OneOf(code, back::kWindows)) {
+      Talk(talk::kWindows);
       return true;
     }
-    if (code == 33 || code == 34 || code == 89) {
-      if (bare) Talk(243);
+    if (OneOf(code, back::kShelves)) {
+      if (bare) Talk(talk::kShelves);
       return true;
     }
-    if (code == 48 || code == 99) {
+    if (code == back::kCar || code == back::kCarRear) {
       if (bare) MapJourney();
       return true;
     }
@@ -183,24 +186,25 @@ class Script {
   // After the communication unit closes in the sealed quarter: the disguise,
   // and the district's records read afresh.
   void District8Event() {
-    if (w_.District != 8 || w_.ScriptFlag1) return;
-    if (w_.StoryFlags[189] == 2) {
+    if (w_.District != kSealedDistrict || w_.ScriptFlag1) return;
+    if (w_.StoryFlags[story::kSealedQuarter] == 2) {
       game_.LoadPicture(game_.surfaces.SourceBMP, "Morvane14.dat");
       w_.TalkFlag = true;
-      Talk(245);
+      Talk(talk::kDisguise);
       w_.ScriptFlag1 = true;
     }
-    const DistrictListsResult lists = ReadDistrictLists(game_.Path(DistrictFileName(8)));
+    const DistrictListsResult lists =
+        ReadDistrictLists(game_.Path(DistrictFileName(kSealedDistrict)));
     for (const auto& problem : lists.problems) game_.ReportOnce(problem);
     ApplyDistrictLists(w_, lists.lists);
     w_.WalkDir = 0;
-    game_.gameForm.SetScreen();
-    game_.gameForm.DrawHero("Stand");
+    game_.windows.Screen().SetScreen();
+    game_.DrawHero(HeroPose::Stand);
   }
 
   // The screen closes in around the hero before the map opens.
   void MapJourney() {
-    const std::string backTo = "Back to " + game_.gameForm.Zone->Caption;
+    const std::string backTo = "Back to " + std::string(game_.windows.Screen().DistrictCaption());
     int w = 1;
     int h = 1;
     const int x = w_.HeroX;
@@ -212,7 +216,7 @@ class Script {
                Rgb(75, 65, 55));
       game_.ui.Sleep(75);
     }
-    ShowMapForm(game_, backTo);
+    game_.windows.ShowMap(backTo);
   }
 
   // True when the procedure stops here.
@@ -220,8 +224,9 @@ class Script {
     const int f = w_.FrontTiles[p.cy][p.cx];
     if (IsConversationObject(f)) {
       Talk(f);
-      if (f == 26 && w_.StoryFlags[26] == 1) w_.StoryFlags[117] = 2;
-      if (f == 148) w_.StoryFlags[140] = 1;
+      if (f == front::kJamil && w_.StoryFlags[story::kJamilMet] == 1)
+        w_.StoryFlags[story::kToHakim] = 2;
+      if (f == front::kLeila) w_.StoryFlags[story::kLeilaMet] = 1;
       return true;
     }
     if (IsPickUp(f)) {
@@ -239,11 +244,11 @@ class Script {
 
   void TakeObject(const ProbeCell& p, int f) {
     Talk(f);
-    InventoryAction(game_, "Get", f);
+    InventoryAction(game_, InvAction::Get, f);
     SetChanged(w_.ScreenRow, w_.ScreenCol, p.cy, p.cx);
     w_.FrontTiles[p.cy][p.cx] = kNoTile;
     RedrawBackground(p.cy, p.cx);
-    game_.gameForm.DrawHero("Use2");
+    game_.DrawHero(HeroPose::Use2);
   }
 
   void RedrawBackground(int row, int col) {
@@ -306,7 +311,7 @@ class Script {
       if (r.screenRow != w_.ScreenRow || r.screenCol != w_.ScreenCol || r.row != p.cy ||
           r.col != p.cx)
         continue;
-      ShowSignRecord(game_, r);
+      game_.windows.ShowSignRecord(r);
       return true;
     }
     return false;
@@ -314,14 +319,14 @@ class Script {
 
   Game& game_;
   WorldState& w_;
-  std::string facing_;
+  Facing facing_;
   bool acting_;
 };
 
 }  // namespace
 
-void CheckAhead(Game& game, std::string_view facing, bool acting) {
-  Script(game, facing, acting).Run();
+bool CheckAhead(Game& game, Facing facing, bool acting) {
+  return Script(game, facing, acting).Run();
 }
 
 }  // namespace vt

@@ -3,9 +3,8 @@
 
 #include <string>
 
-#include "interaction/interaction.h"
+#include "core/game.h"
 #include "platform/platform.h"
-#include "shell/game.h"
 
 namespace vt {
 namespace {
@@ -78,9 +77,8 @@ void SignForm::Form_Click() { Unload(); }
 
 void SignForm::Form_Unload() { game_.world.KeysUsed = false; }
 
-void ShowSignOver(Game& game, const Form& owner, std::string_view picture, std::string_view line1,
-                  std::string_view line2) {
-  SignForm& sign = game.signForm;
+void ShowSignOver(Game& game, SignForm& sign, const Form& owner, std::string_view picture,
+                  std::string_view line1, std::string_view line2) {
   sign.Reload();
   sign.PlaceOver(owner);
   sign.SignLabel->ForeColor = kMessageYellow;
@@ -90,15 +88,9 @@ void ShowSignOver(Game& game, const Form& owner, std::string_view picture, std::
   sign.ShowModal();
 }
 
-void ShowSign(Game& game, std::string_view picture, std::string_view line1,
-              std::string_view line2) {
-  ShowSignOver(game, game.gameForm, picture, line1, line2);
-}
-
-void ShowSignRecord(Game& game, const SignRecord& record) {
-  SignForm& sign = game.signForm;
+void ShowSignRecord(Game& game, SignForm& sign, const Form& owner, const SignRecord& record) {
   sign.Reload();
-  sign.PlaceOver(game.gameForm);
+  sign.PlaceOver(owner);
   const std::string_view text = record.text;
   if (record.kind == 1 || record.kind == 2) {
     // Without a "*" the first line is empty and the second holds everything.

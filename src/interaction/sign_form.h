@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "data/records.h"
 #include "platform/ui/form.h"
 
 namespace vt {
@@ -35,10 +36,14 @@ class SignForm : public Form {
   Game& game_;
 };
 
-// The message box over `owner` (the game menu's messages); over the game screen
-// it is ShowSign, and the signs the hero reads are ShowSignRecord (interaction.h).
-// The message is yellow over the picture, the second line below it, modally.
-void ShowSignOver(Game& game, const Form& owner, std::string_view picture, std::string_view line1,
-                  std::string_view line2);
+// The viewer as the game's message box over `owner`: the message yellow over the
+// picture, the second line below it, modally. The other windows reach it through
+// Windows::ShowSign.
+void ShowSignOver(Game& game, SignForm& sign, const Form& owner, std::string_view picture,
+                  std::string_view line1, std::string_view line2);
+
+// A sign the hero reads, over `owner`: kinds 1 and 2 two lines on their
+// backgrounds ("line 1*line 2"), kind 3 a picture; other kinds show the bare window.
+void ShowSignRecord(Game& game, SignForm& sign, const Form& owner, const SignRecord& record);
 
 }  // namespace vt

@@ -1,13 +1,11 @@
-// The game screen window: its layout, loading, keys, mouse and pointers.
+// The game screen window: its layout and loading.
 #include "screen/game_form.h"
 
-#include "cinematics/info.h"
+#include "core/game.h"
+#include "data/places.h"
 #include "interaction/interaction.h"
-#include "options/options.h"
 #include "platform/platform.h"
-#include "screen/places.h"
-#include "shell/game.h"
-#include "shell/menu.h"
+#include "screen/game_screen_look.h"
 
 namespace vt {
 namespace {
@@ -16,7 +14,6 @@ namespace {
 constexpr int kBarX = 34;
 constexpr int kBarY = 368;
 constexpr Color kCaptionColor = Rgb(230, 220, 170);
-constexpr Color kCommandColor = FromBgr(49344);  // the commands' normal colour
 
 FontSpec BarFont(bool bold) {
   FontSpec f;
@@ -78,11 +75,11 @@ void GameForm::Build() {
     if (i >= 1 && i <= 6) place.Visible = false;
     place.Click = [this, i] {
       if (i == 0)
-        InventoryAction(game_, "Move All Left");
+        InventoryAction(game_, InvAction::MoveAllLeft);
       else if (i == 7)
-        InventoryAction(game_, "Move All Right");
+        InventoryAction(game_, InvAction::MoveAllRight);
       else
-        InventoryAction(game_, "Jump To Inv", i);
+        InventoryAction(game_, InvAction::JumpTo, i);
     };
     ObjectImage.Put(i, place);
   }
@@ -104,7 +101,7 @@ void GameForm::Build() {
   };
   command(0, {492, 59, 58, 22}, "MENU")->Click = [this] {
     game_.PlaySound("MenuSelect");
-    ShowGameMenu(game_);
+    game_.windows.ShowGameMenu();
   };
   command(1, {497, 12, 53, 25}, "&JUMP TO CAR ")->Click = [this] { JumpToCar(); };
 
@@ -144,133 +141,8 @@ void GameForm::Form_Load() {
   SetGameBoxPointer(w.MouseWalkOn ? "Morvane19.dat" : "Morvane18.dat");
 }
 
-void GameForm::SetGameBoxPointer(std::string_view picture) {
-  if (GameBox) GameBox->Pointer = game_.PointerFrom(picture);
-}
-
-void GameForm::Form_KeyDown(int& keyCode, int) {
-  WorldState& w = game_.world;
-  w.TargetX = -1;
-  w.TargetY = -1;
-  w.WalkDir = 0;
-  switch (keyCode) {
-    case key::kRight:
-      w.KeysUsed = true;
-      KeyStep("vbKeyRight");
-      break;
-    case key::kLeft:
-      w.KeysUsed = true;
-      KeyStep("vbKeyLeft");
-      break;
-    case key::kUp:
-      w.KeysUsed = true;
-      KeyStep("vbKeyUp");
-      break;
-    case key::kDown:
-      w.KeysUsed = true;
-      KeyStep("vbKeyDown");
-      break;
-    case key::kSpace:
-      w.KeysUsed = true;
-      KeyStep("vbKeySpace");
-      break;
-    case key::kControl:
-      w.KeysUsed = true;
-      KeyStep("vbKeyControl");
-      break;
-    case key::kEscape:
-      game_.PlaySound("MenuSelect");
-      ShowGameMenu(game_);
-      break;
-    case key::kPageDown:
-      InventoryAction(game_, "MoveRight");
-      break;
-    case key::kEnd:
-      InventoryAction(game_, "MoveLeft");
-      break;
-    case 'J':
-      JumpToCar();
-      break;
-    case key::kF1:
-      game_.PlaySound("MenuSelect");
-      w.InfoMode = 2;
-      ShowInfoForm(game_, true);
-      break;
-    case key::kF2:
-      w.OptionsFromTitle = false;
-      ShowOptionsForm(game_);
-      break;
-    case key::kF3:
-      w.MouseWalkOn = !w.MouseWalkOn;
-      SetGameBoxPointer(w.MouseWalkOn ? "Morvane19.dat" : "Morvane18.dat");
-      break;
-    default:
-      break;
-  }
-  keyCode = 0;  // the game screen has no focusable control to pass keys to
-}
-
-void GameForm::Form_KeyUp(int&, int) {
-  WorldState& w = game_.world;
-  if (w.MouseWalkOn) SetGameBoxPointer("Morvane19.dat");
-  w.KeysUsed = false;
-  w.WalkDir = 0;
-}
-
-void GameForm::JumpToCar() {
-  WorldState& w = game_.world;
-  if (w.District == 8) {
-    ShowSign(game_, "Morvane13.dat", "This option is not available now",
-             "Press any key or Click to Continue");
-    return;
-  }
-  game_.PlaySound("JumpToCar");
-  PlaceHero(w, w.District, false);
-  SetScreen();
-}
-
-void GameForm::GameBox_MouseDown(int button, int shift, int x, int y) {
-  WorldState& w = game_.world;
-  if (!w.MouseWalkOn) return;
-  w.WalkDir = 0;
-  w.MouseLeg = 1;
-  if (button == kLeftButton) {
-    w.TargetX = static_cast<std::int16_t>(x - 10);
-    w.TargetY = static_cast<std::int16_t>(y - 10);
-    w.TargetRight = w.TargetX >= w.HeroX;
-    w.TargetDown = w.TargetY >= w.HeroY;
-    // The leg is chosen by the distances to the clicked point itself; ties go sideways.
-    if (std::abs(w.HeroY - y) <= std::abs(w.HeroX - x)) {
-      w.HorizFirst = true;
-      KeyStep(w.TargetX < w.HeroX ? "vbKeyLeft" : "vbKeyRight");
-    } else {
-      w.HorizFirst = false;
-      KeyStep(w.TargetY >= w.HeroY ? "vbKeyDown" : "vbKeyUp");
-    }
-  } else if (button == kRightButton) {
-    w.MouseLeg = 0;
-    KeyStep((shift & kShiftMask) ? "vbKeyControl" : "vbKeySpace");
-  }
-}
-
-void GameForm::GameBox_MouseMove(int, int, int x, int y) {
-  for (auto& [index, label] : Label1) label->ForeColor = kCommandColor;
-  const WorldState& w = game_.world;
-  if (!w.MouseWalkOn || w.KeysUsed) {
-    SetGameBoxPointer("Morvane18.dat");
-    return;
-  }
-  // The edge arrows show that the next step that way leads to the next screen.
-  std::string_view picture = "Morvane19.dat";
-  if (x < 15)
-    picture = "Comm21.dat";
-  else if (x > 555)
-    picture = "Comm22.dat";
-  if (y < 15)
-    picture = "Comm23.dat";
-  else if (y > 315)
-    picture = "Comm20.dat";
-  SetGameBoxPointer(picture);
+std::string_view GameForm::DistrictCaption() const {
+  return Zone ? std::string_view(Zone->Caption) : std::string_view();
 }
 
 }  // namespace vt

@@ -4,21 +4,28 @@
 // How it works: SetScreen reads the current screen of the district file and
 // composes it from the two tile strips into GameBox, keeping a clean copy in
 // BG; from then on only the hero's 70 × 70 patch is redrawn as he walks. The
-// walking tick moves him up to ten pixels per 1/64 s, asking the interaction
+// walking tick moves him up to ten pixels a tick, asking the interaction
 // script (CheckAhead) about every pixel. The music timer restarts a place's
 // track when its length has run out.
+//
+// Files: game_form.cpp the layout and loading, game_input.cpp keys, mouse and
+// pointers, walking.cpp the steps and the walking tick, screen_build.cpp
+// SetScreen, new_game.cpp StartNewGame, place_music.cpp the place captions and
+// their music.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "core/windows.h"
 #include "platform/ui/form.h"
+#include "world/vocabulary.h"
 
 namespace vt {
 
 class Game;
 
-class GameForm : public Form {
+class GameForm : public Form, public GameScreen {
  public:
   explicit GameForm(Game& game);
 
@@ -38,10 +45,12 @@ class GameForm : public Form {
   int WindowLeft = 0;
   int WindowTop = 0;
 
-  void SetScreen();
-  void StartNewGame(std::string_view mode);
-  // Draws the hero at his position with the named frame.
-  void DrawHero(std::string_view frame);
+  // GameScreen.
+  Form& Window() override { return *this; }
+  void SetScreen() override;
+  void StartNewGame(GameStart start) override;
+  std::string_view DistrictCaption() const override;
+  InventoryBar Bar() override { return {ObjectImage, InvSelect, InvLabel}; }
 
   void Form_Load() override;
   void Form_KeyDown(int& keyCode, int shift) override;
@@ -52,7 +61,7 @@ class GameForm : public Form {
   void MusicTimer_Timer();
 
   // The walking step: turns, starts a movement or performs the use gesture.
-  void KeyStep(std::string_view key);
+  void KeyStep(WalkKey key);
 
  protected:
   void Build() override;
@@ -60,13 +69,14 @@ class GameForm : public Form {
  private:
   void UpdateLocation();
   void PlayTrack(int track, int seconds);
-  void ClearLists();
-  bool AtEdge(std::string_view facing) const;
+  bool AtEdge(Facing facing) const;
   bool Gate(int n) const;
   void OpenBarrierTalk(bool storyGate);
   void UseGesture(bool bareHands);
   void JumpToCar();
   void SetGameBoxPointer(std::string_view picture);
+  void Walk(WalkKey key);
+  void EndMouseWalk();
 
   Game& game_;
 };

@@ -2,10 +2,10 @@
 // gates, and the walking tick that moves the hero pixel by pixel.
 #include <cstdlib>
 
-#include "dialogue/talk.h"
+#include "core/game.h"
+#include "data/tile_codes.h"
 #include "interaction/interaction.h"
 #include "screen/game_form.h"
-#include "shell/game.h"
 
 namespace vt {
 namespace {
@@ -15,33 +15,37 @@ constexpr int kLeftStop = 14;
 constexpr int kTopStop = 14;
 constexpr int kBottomStop = 295;
 
-bool Sideways(std::string_view facing) { return facing == "Left" || facing == "Right"; }
-
 }  // namespace
 
-bool GameForm::AtEdge(std::string_view facing) const {
+bool GameForm::AtEdge(Facing facing) const {
   const WorldState& w = game_.world;
-  if (facing == "Right") return w.ScreenCol == w.DistrictWidth / 20 && w.HeroX >= kRightStop;
-  if (facing == "Left") return w.ScreenCol == 1 && w.HeroX <= kLeftStop;
-  if (facing == "Up") return w.ScreenRow == 1 && w.HeroY <= kTopStop;
-  if (facing == "Down") return w.ScreenRow == w.DistrictHeight / 12 && w.HeroY >= kBottomStop;
+  switch (facing) {
+    case Facing::Right:
+      return w.ScreenCol == w.DistrictWidth / 20 && w.HeroX >= kRightStop;
+    case Facing::Left:
+      return w.ScreenCol == 1 && w.HeroX <= kLeftStop;
+    case Facing::Up:
+      return w.ScreenRow == 1 && w.HeroY <= kTopStop;
+    case Facing::Down:
+      return w.ScreenRow == w.DistrictHeight / 12 && w.HeroY >= kBottomStop;
+  }
   return false;
 }
 
 // The sealed quarter's three story gates.
 bool GameForm::Gate(int n) const {
   const WorldState& w = game_.world;
-  if (w.District != 8) return false;
-  const int stage = w.StoryFlags[189];
+  if (w.District != kSealedDistrict) return false;
+  const int stage = w.StoryFlags[story::kSealedQuarter];
   switch (n) {
     case 1:
-      return w.HeroFacing == "Right" && w.ScreenCol == 2 && w.ScreenRow == 1 &&
+      return w.HeroFacing == Facing::Right && w.ScreenCol == 2 && w.ScreenRow == 1 &&
              w.HeroX >= kRightStop;
     case 2:
-      return w.HeroFacing == "Down" && w.ScreenCol == 3 && w.ScreenRow == 1 &&
+      return w.HeroFacing == Facing::Down && w.ScreenCol == 3 && w.ScreenRow == 1 &&
              w.HeroY >= kBottomStop && stage == 2;
     case 3:
-      return w.HeroFacing == "Down" && w.ScreenCol == 2 && w.ScreenRow == 2 &&
+      return w.HeroFacing == Facing::Down && w.ScreenCol == 2 && w.ScreenRow == 2 &&
              w.HeroY >= kBottomStop && stage > 0;
     default:
       return false;
@@ -52,43 +56,43 @@ void GameForm::OpenBarrierTalk(bool storyGate) {
   WorldState& w = game_.world;
   if (w.TalkOpen) return;
   if (storyGate) {
-    if (w.StoryFlags[189] == 0) return;
-    w.TalkScene = 246;
+    if (w.StoryFlags[story::kSealedQuarter] == 0) return;
+    w.TalkScene = talk::kNoWayBack;
   } else {
-    w.TalkScene = 250;
+    w.TalkScene = talk::kWayOut;
   }
   w.TalkFlag = true;
   w.MouseLeg = 0;
-  ShowTalkForm(game_);
+  game_.windows.ShowTalk();
 }
 
-void GameForm::KeyStep(std::string_view key) {
+void GameForm::KeyStep(WalkKey key) {
   WorldState& w = game_.world;
-  if (key == "vbKeySpace" || key == "vbKeyControl") {
-    UseGesture(key == "vbKeySpace");
-    return;
+  Facing facing = Facing::Up;
+  switch (key) {
+    case WalkKey::Use:
+    case WalkKey::UseObject:
+      UseGesture(key == WalkKey::Use);
+      return;
+    case WalkKey::Right:
+      facing = Facing::Right;
+      break;
+    case WalkKey::Left:
+      facing = Facing::Left;
+      break;
+    case WalkKey::Up:
+      facing = Facing::Up;
+      break;
+    case WalkKey::Down:
+      facing = Facing::Down;
+      break;
   }
-  std::string_view facing;
-  bool gate = false;
-  bool edge = false;
+  // The edge counts only when he already faces along it; the gates by their own rules.
   const bool sideways = Sideways(w.HeroFacing);
-  if (key == "vbKeyRight") {
-    facing = "Right";
-    gate = Gate(1);
-    edge = sideways && AtEdge("Right");
-  } else if (key == "vbKeyLeft") {
-    facing = "Left";
-    edge = sideways && AtEdge("Left");
-  } else if (key == "vbKeyUp") {
-    facing = "Up";
-    edge = !sideways && AtEdge("Up");
-  } else if (key == "vbKeyDown") {
-    facing = "Down";
-    gate = Gate(2) || Gate(3);
-    edge = !sideways && AtEdge("Down");
-  } else {
-    return;
-  }
+  const bool gate = facing == Facing::Right  ? Gate(1)
+                    : facing == Facing::Down ? Gate(2) || Gate(3)
+                                             : false;
+  const bool edge = Sideways(facing) == sideways && AtEdge(facing);
   if (gate || edge) {
     OpenBarrierTalk(gate);
     return;
@@ -101,13 +105,15 @@ void GameForm::KeyStep(std::string_view key) {
     w.HeroX = static_cast<std::int16_t>(w.HeroX - 6);
     w.HeroY = static_cast<std::int16_t>(w.HeroY + 6);
   }
-  w.HeroFacing = std::string(facing);
-  CheckAhead(game_, w.HeroFacing, false);
-  if (w.StepBlocked) {
-    DrawHero("Stand");
+  w.HeroFacing = facing;
+  if (CheckAhead(game_, w.HeroFacing, false)) {
+    game_.DrawHero(HeroPose::Stand);
     return;
   }
-  w.WalkDir = facing == "Right" ? 1 : facing == "Left" ? 2 : facing == "Up" ? 3 : 4;
+  w.WalkDir = facing == Facing::Right  ? 1
+              : facing == Facing::Left ? 2
+              : facing == Facing::Up   ? 3
+                                       : 4;
   w.StandShown = false;
 }
 
@@ -122,30 +128,46 @@ void GameForm::UseGesture(bool bareHands) {
   }
   // He reaches out and back: nudges only when facing Left (x) or Up (y).
   auto nudge = [&w](int left, int up) {
-    if (w.HeroFacing == "Left") w.HeroX = static_cast<std::int16_t>(w.HeroX + left);
-    if (w.HeroFacing == "Up") w.HeroY = static_cast<std::int16_t>(w.HeroY + up);
+    if (w.HeroFacing == Facing::Left) w.HeroX = static_cast<std::int16_t>(w.HeroX + left);
+    if (w.HeroFacing == Facing::Up) w.HeroY = static_cast<std::int16_t>(w.HeroY + up);
   };
   nudge(-2, -3);
-  DrawHero("Use1");
+  game_.DrawHero(HeroPose::Use1);
   ui().Sleep(50);
   nudge(-5, -5);
-  DrawHero("Use2");
+  game_.DrawHero(HeroPose::Use2);
   ui().Sleep(50);
-  CheckAhead(game_, w.HeroFacing, true);
+  (void)CheckAhead(game_, w.HeroFacing, true);  // the action, not a step: nothing to stop
   nudge(5, 5);
-  DrawHero("Use1");
+  game_.DrawHero(HeroPose::Use1);
   ui().Sleep(50);
   nudge(2, 3);
-  DrawHero("Stand");
+  game_.DrawHero(HeroPose::Stand);
+}
+
+void GameForm::EndMouseWalk() {
+  WorldState& w = game_.world;
+  w.MouseLeg = 0;
+  w.WalkDir = 0;
+  if (!w.StandShown) {
+    game_.DrawHero(HeroPose::Stand);
+    w.StandShown = true;
+  }
 }
 
 void GameForm::Timer1_Timer() {
   WorldState& w = game_.world;
   if (AtEdge(w.HeroFacing) || Gate(1) || Gate(2) || Gate(3)) return;
-  CheckAhead(game_, w.HeroFacing, false);
-  if (w.StepBlocked) {
-    if (w.MouseLeg != 1) return;
-    w.MouseLeg = 2;  // give up the first leg
+  if (CheckAhead(game_, w.HeroFacing, false)) {
+    if (w.MouseLeg == 1) {
+      // The first leg can go no further: give it up, the second leg starts below.
+      w.MouseLeg = 2;
+      w.WalkDir = 0;
+    } else {
+      // A blocked second leg ends the mouse walk; a held key just stands.
+      if (w.MouseLeg == 2) EndMouseWalk();
+      return;
+    }
   }
   // Leg completion, tested only at the start of a tick (so a leg may overshoot
   // by up to ten pixels): the horizontal leg first, then the vertical one.
@@ -165,10 +187,10 @@ void GameForm::Timer1_Timer() {
   if (w.WalkDir == 0 && w.MouseLeg == 2) {
     if (!w.HorizFirst) {
       w.TargetRight = w.TargetX >= w.HeroX;
-      KeyStep(w.TargetRight ? "vbKeyRight" : "vbKeyLeft");
+      KeyStep(w.TargetRight ? WalkKey::Right : WalkKey::Left);
     } else {
       w.TargetDown = w.TargetY >= w.HeroY;
-      KeyStep(w.TargetDown ? "vbKeyDown" : "vbKeyUp");
+      KeyStep(w.TargetDown ? WalkKey::Down : WalkKey::Up);
     }
   }
   for (int step = 0; step < 10 && w.WalkDir != 0; ++step) {
@@ -188,17 +210,16 @@ void GameForm::Timer1_Timer() {
       default:
         break;
     }
-    CheckAhead(game_, w.HeroFacing, false);
-    if (w.StepBlocked) break;
+    if (CheckAhead(game_, w.HeroFacing, false)) break;
   }
   if (w.WalkDir == 0) {
     if (!w.StandShown) {
-      DrawHero("Stand");
+      game_.DrawHero(HeroPose::Stand);
       w.StandShown = true;
     }
     return;
   }
-  DrawHero("Walk" + std::to_string(w.WalkFrame));
+  game_.DrawHero(WalkPose(w.WalkFrame));
   w.WalkFrame = static_cast<std::int16_t>(w.WalkFrame % 6 + 1);
 }
 

@@ -1,8 +1,8 @@
 // The start-up window.
 #include "shell/mode_form.h"
 
-#include "shell/game.h"
-#include "shell/startup.h"
+#include "core/game.h"
+#include "core/startup.h"
 
 namespace vt {
 namespace {
@@ -12,7 +12,7 @@ constexpr Color kButtonBack = Rgb(52, 66, 112);
 
 }  // namespace
 
-Mode::Mode(Game& game) : Form(game.ui, "Mode"), game_(game) {
+Mode::Mode(Game& game, Form& next) : Form(game.ui, "Mode"), game_(game), next_(next) {
   Bounds = {0, 0, 302, 147};
   BackColor = kModeBack;
 }
@@ -79,7 +79,7 @@ void Mode::Form_Load() {
 void Mode::Command1_Click() {
   if (clickSound_) game_.PlaySound("Blip2Sync");
   game_.world.FullScreen = Option1[0].Value;
-  game_.infoForm.Show();
+  next_.Show();
   Unload();
 }
 

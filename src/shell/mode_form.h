@@ -10,7 +10,8 @@ class Game;
 
 class Mode : public Form {
  public:
-  explicit Mode(Game& game);
+  // `next` is the window the start button hands over to (the cinematic window).
+  Mode(Game& game, Form& next);
 
   ControlArray<Label> Label1;
   ControlArray<OptionButton> Option1;  // 0 "Full Screen", 1 "Window"
@@ -24,6 +25,7 @@ class Mode : public Form {
  private:
   void Command1_Click();
   Game& game_;
+  Form& next_;
   bool clickSound_ = false;  // set when the window has loaded
 };
 

@@ -60,7 +60,7 @@ void ApplyNewGameValues(WorldState& w) {
   w.ScreenCol = 3;
   w.HeroX = 305;
   w.HeroY = 80;
-  w.HeroFacing = "Up";
+  w.HeroFacing = Facing::Up;
 
   for (int k = 1; k <= 10; ++k) {
     w.Transmissions[k] = false;

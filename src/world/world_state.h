@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "world/vocabulary.h"
+
 namespace vt {
 
 // The first transmission headquarters sends; a new game leaves it waiting in the unit.
@@ -54,7 +56,7 @@ struct WorldState {
   std::int16_t DistrictHeight = 0;  // tiles, a multiple of 12
   std::int16_t HeroX = 0;
   std::int16_t HeroY = 0;
-  std::string HeroFacing;  // "Up", "Down", "Left" or "Right"
+  Facing HeroFacing = Facing::Up;
 
   // The current screen's tiles, [tile row][tile column]; 999 = no object.
   TileGrid BackTiles{};

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "data/district_file.h"
+#include "data/field_reader.h"
+#include "data/places.h"
+#include "data/tile_classes.h"
 #include "districts.h"
-#include "interaction/tile_classes.h"
-#include "platform/field_reader.h"
-#include "screen/district_file.h"
-#include "screen/places.h"
 #include "world/world_state.h"
 
 namespace forge {
@@ -326,14 +326,14 @@ void CheckCar(const DistrictModel& m, int district, std::vector<Finding>& out) {
     const std::string where = std::string(arriving ? "arrival" : "jump to the car") + " at " +
                               ScreenName(w.ScreenRow, w.ScreenCol) + " (" +
                               std::to_string(w.HeroX) + "," + std::to_string(w.HeroY) + " facing " +
-                              w.HeroFacing + ")";
+                              std::string(vt::FacingName(w.HeroFacing)) + ")";
     const auto screen = m.screens.find({w.ScreenRow, w.ScreenCol});
     if (screen == m.screens.end()) {
       out.push_back({where + ": the screen is not in the district"});
       return;
     }
     const ScreenTiles& tiles = screen->second;
-    const auto hero = HeroCells(w.HeroX, w.HeroY, w.HeroFacing);
+    const auto hero = HeroCells(w.HeroX, w.HeroY, std::string(vt::FacingName(w.HeroFacing)));
     for (const auto& [r, c] : hero)
       if (!Walkable(tiles, r, c))
         out.push_back({where + ": the hero stands on " + CellName(w.ScreenRow, w.ScreenCol, r, c) +

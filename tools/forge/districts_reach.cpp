@@ -3,9 +3,9 @@
 #include <queue>
 #include <tuple>
 
+#include "data/places.h"
+#include "data/tile_classes.h"
 #include "districts.h"
-#include "interaction/tile_classes.h"
-#include "screen/places.h"
 #include "world/world_state.h"
 
 namespace forge {
@@ -97,7 +97,8 @@ std::vector<Finding> ReachNotes(const DistrictModel& m, int district) {
   auto world = std::make_unique<vt::WorldState>();
   if (district >= 1 && district <= 7) {
     vt::PlaceHero(*world, district, true);
-    reach.Start(world->ScreenRow, world->ScreenCol, world->HeroX, world->HeroY, world->HeroFacing);
+    reach.Start(world->ScreenRow, world->ScreenCol, world->HeroX, world->HeroY,
+                std::string(vt::FacingName(world->HeroFacing)));
   }
   if (district == 1 || district == 8) reach.Start(1, 3, 305, 80, "Up");  // the Secret Room
   reach.Fill();

@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
+#include "core/game.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/text.h"
-#include "shell/game.h"
 #include "tools/runner/world_dump.h"
 
 namespace vt {

@@ -5,9 +5,10 @@
 
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_media.h"
-#include "shell/game.h"
+#include "shell/shell.h"
 #include "tools/runner/dump.h"
 #include "tools/runner/script.h"
+#include "tools/runner/world_dump.h"
 
 namespace vt {
 namespace {
@@ -23,7 +24,7 @@ class ScriptPlayer {
         out_(out),
         err_(err),
         platform_(media_),
-        game_(platform_, options.dataFolder) {
+        shell_(platform_, options.dataFolder) {
     platform_.display = options.display;
     platform_.logPixelsX = options.dpi;
     platform_.anotherCopy = options.anotherCopy;
@@ -32,7 +33,7 @@ class ScriptPlayer {
 
   int Play() {
     try {
-      game_.Run();
+      shell_.Run();
     } catch (const ScriptEnded&) {
       if (!stuckIn_.empty()) {
         err_ << options_.scriptName << ": the script ended while the window " << stuckIn_
@@ -111,6 +112,16 @@ class ScriptPlayer {
     }
   }
 
+  // The state at a dump path; a path into the world builds only what it names.
+  std::optional<Json> StateAt(std::string_view path) {
+    constexpr std::string_view kWorld = "world.";
+    if (path.starts_with(kWorld)) return DumpWorldPath(game_.world, path.substr(kWorld.size()));
+    const Json state = DumpState(game_, platform_);
+    const Json* part = path.empty() ? &state : state.AtPath(path);
+    if (part == nullptr) return std::nullopt;
+    return *part;
+  }
+
   bool RunCheck(const ScriptCommand& c) {
     using Kind = ScriptCommand::Kind;
     const std::string where = options_.scriptName + ":" + std::to_string(c.line) + ": ";
@@ -122,9 +133,9 @@ class ScriptPlayer {
       }
       return true;
     }
-    const Json state = DumpState(game_, platform_);
+    const std::optional<Json> found = StateAt(c.text);
+    const Json* part = found ? &*found : nullptr;
     if (c.kind == Kind::Dump) {
-      const Json* part = c.text.empty() ? &state : state.AtPath(c.text);
       if (part == nullptr) {
         err_ << where << "dump: nothing at " << c.text << "\n";
         return false;
@@ -137,7 +148,7 @@ class ScriptPlayer {
       err_ << where << "expect " << c.text << ": the value " << c.value << " is not JSON\n";
       return false;
     }
-    const Json* actual = state.AtPath(c.text);
+    const Json* actual = part;
     if (actual == nullptr) {
       err_ << where << "expect " << c.text << ": expected " << expected->Dump()
            << ", but there is nothing at that path\n";
@@ -158,7 +169,8 @@ class ScriptPlayer {
   std::ostream& err_;
   SdlMedia media_;
   HeadlessPlatform platform_;
-  Game game_;
+  Shell shell_;
+  Game& game_ = shell_.game;
   std::string stuckIn_;
 };
 

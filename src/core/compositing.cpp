@@ -1,5 +1,5 @@
 // The colour-keyed copy, the hero's frame table and the hero drawing.
-#include "screen/compositing.h"
+#include "core/compositing.h"
 
 #include <algorithm>
 #include <array>
@@ -13,42 +13,43 @@ constexpr Color kRgbMask = 0x00FFFFFF;
 // The sprite sheet holds a sideways set and an up-and-down set of the same poses.
 // The walk cycle has six steps but only four distinct pictures plus the stand.
 struct HeroFrameRow {
-  std::array<std::string_view, 2> names;  // a second name shares the picture
   Rect sideways;
   Rect upDown;
 };
 
-constexpr std::array<HeroFrameRow, 7> kHeroFrames = {{
-    {{"Stand", ""}, {0, 0, 19, 31}, {67, 0, 31, 18}},
-    {{"Walk1", ""}, {20, 0, 23, 31}, {67, 20, 31, 22}},
-    {{"Walk2", "Walk6"}, {8, 31, 20, 31}, {98, 8, 31, 19}},
-    {{"Walk3", "Walk5"}, {34, 31, 20, 31}, {98, 33, 31, 20}},
-    {{"Walk4", ""}, {43, 0, 23, 31}, {67, 42, 31, 23}},
-    {{"Use1", ""}, {0, 63, 21, 30}, {67, 67, 30, 21}},
-    {{"Use2", ""}, {22, 63, 26, 30}, {98, 67, 30, 26}},
+// In the order of HeroPose.
+constexpr std::array<HeroFrameRow, 9> kHeroFrames = {{
+    {{0, 0, 19, 31}, {67, 0, 31, 18}},     // Stand
+    {{20, 0, 23, 31}, {67, 20, 31, 22}},   // Walk1
+    {{8, 31, 20, 31}, {98, 8, 31, 19}},    // Walk2
+    {{34, 31, 20, 31}, {98, 33, 31, 20}},  // Walk3
+    {{43, 0, 23, 31}, {67, 42, 31, 23}},   // Walk4
+    {{34, 31, 20, 31}, {98, 33, 31, 20}},  // Walk5, as Walk3
+    {{8, 31, 20, 31}, {98, 8, 31, 19}},    // Walk6, as Walk2
+    {{0, 63, 21, 30}, {67, 67, 30, 21}},   // Use1
+    {{22, 63, 26, 30}, {98, 67, 30, 26}},  // Use2
 }};
 
 // How each facing takes its frame off the sheet. The sheet's pictures face right and
-// down; the other two are turned over. All but "Right" read one column further left,
+// down; the other two are turned over. All but Right read one column further left,
 // which is how the sheet was laid out to be read.
 struct FacingRow {
-  std::string_view facing;
-  bool sideways;
   int shiftX;
   Mirror mirror;
 };
 
-constexpr std::array<FacingRow, 4> kFacings = {{
-    {"Right", true, 0, Mirror::None},
-    {"Left", true, -1, Mirror::LeftRight},
-    {"Down", false, -1, Mirror::None},
-    {"Up", false, -1, Mirror::TopBottom},
-}};
-
-constexpr const FacingRow* FindFacing(std::string_view facing) {
-  for (const FacingRow& row : kFacings)
-    if (row.facing == facing) return &row;
-  return nullptr;
+constexpr FacingRow HowFacing(Facing facing) {
+  switch (facing) {
+    case Facing::Right:
+      return {0, Mirror::None};
+    case Facing::Left:
+      return {-1, Mirror::LeftRight};
+    case Facing::Down:
+      return {-1, Mirror::None};
+    case Facing::Up:
+      return {-1, Mirror::TopBottom};
+  }
+  return {0, Mirror::None};
 }
 
 // The hero stands 20 pixels inside his patch on every side.
@@ -98,13 +99,9 @@ void TransparentBlt(Surface& destination, const Surface& background, const Surfa
   KeyedRows(destination, background, source, w, h, x, y, key & kRgbMask);
 }
 
-Rect HeroFrame(std::string_view frameName, std::string_view facing) {
-  const FacingRow* how = FindFacing(facing);
-  if (how == nullptr || frameName.empty()) return {};
-  for (const HeroFrameRow& row : kHeroFrames)
-    if (row.names[0] == frameName || row.names[1] == frameName)
-      return how->sideways ? row.sideways : row.upDown;
-  return {};
+Rect HeroFrame(HeroPose pose, Facing facing) {
+  const HeroFrameRow& row = kHeroFrames[static_cast<std::size_t>(pose)];
+  return Sideways(facing) ? row.sideways : row.upDown;
 }
 
 void GameSurfaces::Init() {
@@ -121,16 +118,15 @@ void GameSurfaces::ReleaseLarge() {
   PclipObjects.Release();
 }
 
-void DrawHero(GameSurfaces& s, int HeroX, int HeroY, std::string_view HeroFacing,
-              std::string_view frame) {
+void DrawHero(GameSurfaces& s, const WorldState& world, HeroPose pose) {
   constexpr int kPatch = GameSurfaces::kPatch;
-  const Rect r = HeroFrame(frame, HeroFacing);
-  const int patchX = HeroX - kMargin;
-  const int patchY = HeroY - kMargin;
+  const Rect r = HeroFrame(pose, world.HeroFacing);
+  const int patchX = world.HeroX - kMargin;
+  const int patchY = world.HeroY - kMargin;
   Copy(s.TempBG, 0, 0, s.BG, patchX, patchY, kPatch, kPatch);
   s.Clipped.Resize(TwipSizedPixels(r.w), TwipSizedPixels(r.h), kKeyColor);
-  if (const FacingRow* how = FindFacing(HeroFacing); how != nullptr)
-    CopyMirrored(s.Clipped, 0, 0, s.SourceBMP, r.x + how->shiftX, r.y, r.w, r.h, how->mirror);
+  const FacingRow how = HowFacing(world.HeroFacing);
+  CopyMirrored(s.Clipped, 0, 0, s.SourceBMP, r.x + how.shiftX, r.y, r.w, r.h, how.mirror);
   TransparentBlt(s.TempBG, s.TempBG, s.Clipped, r.w, r.h, kMargin, kMargin);
   Copy(s.GameBox, patchX, patchY, s.TempBG, 0, 0, kPatch, kPatch);
 }

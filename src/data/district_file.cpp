@@ -1,12 +1,12 @@
 // Reading the district file: the record lists, the district size and one screen's tiles.
-#include "screen/district_file.h"
+#include "data/district_file.h"
 
 #include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
 
-#include "platform/field_reader.h"
+#include "data/field_reader.h"
 
 namespace vt {
 namespace {

@@ -7,7 +7,8 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+
+#include "world/vocabulary.h"
 
 namespace vt {
 
@@ -16,9 +17,9 @@ bool IsBlockingObject(int code);
 bool IsConversationObject(int code);
 bool IsPickUp(int code);
 // Switch codes count only when facing their way: 96 Right, 99 Left, 100 Up, 102 Down.
-bool IsSwitchFacing(int code, std::string_view facing);
+bool IsSwitchFacing(int code, Facing facing);
 // Sign codes likewise: 144 Up, 145 Down, 146 Right, 147 Left.
-bool IsSignFacing(int code, std::string_view facing);
+bool IsSignFacing(int code, Facing facing);
 
 // The thrown or opened form of a switch (96 -> 97, 99 -> 98, 100 -> 101,
 // 102 -> 103); -1 for every other code.
@@ -32,8 +33,7 @@ struct ProbeCell {
 };
 
 // The two cells ahead of a hero at (heroX, heroY) facing `facing`, point 1
-// first; clamped so that they stay on the screen's grid. An unknown facing
-// gives the hero's own cells.
-std::array<ProbeCell, 2> ProbeCells(int heroX, int heroY, std::string_view facing);
+// first; clamped so that they stay on the screen's grid.
+std::array<ProbeCell, 2> ProbeCells(int heroX, int heroY, Facing facing);
 
 }  // namespace vt

@@ -1,5 +1,5 @@
 // The tile code classes and the probe points.
-#include "interaction/tile_classes.h"
+#include "data/tile_classes.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -70,14 +70,14 @@ bool IsPickUp(int c) {
   return InSpans(c, {{32, 33}, {39, 39}, {42, 43}, {73, 73}, {120, 120}, {123, 123}, {150, 150}});
 }
 
-bool IsSwitchFacing(int c, std::string_view f) {
-  return (c == 96 && f == "Right") || (c == 99 && f == "Left") || (c == 100 && f == "Up") ||
-         (c == 102 && f == "Down");
+bool IsSwitchFacing(int c, Facing f) {
+  return (c == 96 && f == Facing::Right) || (c == 99 && f == Facing::Left) ||
+         (c == 100 && f == Facing::Up) || (c == 102 && f == Facing::Down);
 }
 
-bool IsSignFacing(int c, std::string_view f) {
-  return (c == 144 && f == "Up") || (c == 145 && f == "Down") || (c == 146 && f == "Right") ||
-         (c == 147 && f == "Left");
+bool IsSignFacing(int c, Facing f) {
+  return (c == 144 && f == Facing::Up) || (c == 145 && f == Facing::Down) ||
+         (c == 146 && f == Facing::Right) || (c == 147 && f == Facing::Left);
 }
 
 int OpenForm(int code) {
@@ -95,22 +95,22 @@ int OpenForm(int code) {
   }
 }
 
-std::array<ProbeCell, 2> ProbeCells(int heroX, int heroY, std::string_view facing) {
+std::array<ProbeCell, 2> ProbeCells(int heroX, int heroY, Facing facing) {
   int dx[2] = {0, 0};
   int dy[2] = {0, 0};
-  if (facing == "Right") {
+  if (facing == Facing::Right) {
     dx[0] = dx[1] = 69;
     dy[0] = 48;
     dy[1] = 73;
-  } else if (facing == "Left") {
+  } else if (facing == Facing::Left) {
     dx[0] = dx[1] = 39;
     dy[0] = 48;
     dy[1] = 73;
-  } else if (facing == "Up") {
+  } else if (facing == Facing::Up) {
     dx[0] = 48;
     dx[1] = 73;
     dy[0] = dy[1] = 39;
-  } else if (facing == "Down") {
+  } else if (facing == Facing::Down) {
     dx[0] = 48;
     dx[1] = 73;
     dy[0] = dy[1] = 69;
@@ -118,8 +118,8 @@ std::array<ProbeCell, 2> ProbeCells(int heroX, int heroY, std::string_view facin
   std::array<ProbeCell, 2> cells{};
   for (int i = 0; i < 2; ++i) {
     // Past the last column or row the probe falls back inside the screen.
-    if (facing == "Right" && FloorDiv(heroX + 69, 30) > 20) dx[i] = 15;
-    if (facing == "Down" && FloorDiv(heroY + 69, 30) > 12) dy[i] = 40;
+    if (facing == Facing::Right && FloorDiv(heroX + 69, 30) > 20) dx[i] = 15;
+    if (facing == Facing::Down && FloorDiv(heroY + 69, 30) > 12) dy[i] = 40;
     // Walking keeps the hero where these stay inside the grid; a position it
     // never allows still must not reach outside the tile arrays.
     cells[i].cx = std::clamp(FloorDiv(heroX + dx[i], 30), 0, 20);

@@ -1,5 +1,5 @@
 // The arrival points and the place table.
-#include "screen/places.h"
+#include "data/places.h"
 
 #include <array>
 
@@ -11,19 +11,19 @@ struct Arrival {
   int row;
   int x;
   int y;
-  std::string_view jumpFacing;
-  std::string_view arriveFacing;
+  Facing jumpFacing;
+  Facing arriveFacing;
   int shift;
 };
 
 constexpr std::array<Arrival, 7> kArrivals = {{
-    {1, 2, 81, 115, "Right", "Left", 6},
-    {4, 2, 82, 75, "Right", "Left", 7},
-    {2, 3, 445, 290, "Up", "Down", 0},
-    {3, 3, 172, 135, "Right", "Left", 8},
-    {1, 3, 441, 145, "Right", "Left", 6},
-    {2, 2, 81, 85, "Right", "Left", 6},
-    {3, 3, 351, 265, "Right", "Left", 6},
+    {1, 2, 81, 115, Facing::Right, Facing::Left, 6},
+    {4, 2, 82, 75, Facing::Right, Facing::Left, 7},
+    {2, 3, 445, 290, Facing::Up, Facing::Down, 0},
+    {3, 3, 172, 135, Facing::Right, Facing::Left, 8},
+    {1, 3, 441, 145, Facing::Right, Facing::Left, 6},
+    {2, 2, 81, 85, Facing::Right, Facing::Left, 6},
+    {3, 3, 351, 265, Facing::Right, Facing::Left, 6},
 }};
 
 bool OneOf(int v, int a, int b) { return v == a || v == b; }
@@ -38,10 +38,10 @@ void PlaceHero(WorldState& w, int n, bool arriving) {
   w.HeroX = static_cast<std::int16_t>(a.x);
   w.HeroY = static_cast<std::int16_t>(a.y);
   if (arriving) {
-    w.HeroFacing = std::string(a.arriveFacing);
+    w.HeroFacing = a.arriveFacing;
     w.HeroX = static_cast<std::int16_t>(w.HeroX - a.shift);
   } else {
-    w.HeroFacing = std::string(a.jumpFacing);
+    w.HeroFacing = a.jumpFacing;
   }
 }
 

@@ -1,5 +1,5 @@
 // Reading sign and switch records.
-#include "interaction/records.h"
+#include "data/records.h"
 
 #include <cctype>
 

@@ -3,9 +3,9 @@
 // only rebuilds a 70 × 70 patch around the hero from BG and copies it to GameBox.
 #pragma once
 
-#include <string_view>
-
 #include "platform/surface.h"
+#include "world/vocabulary.h"
+#include "world/world_state.h"
 
 namespace vt {
 
@@ -16,9 +16,9 @@ namespace vt {
 void TransparentBlt(Surface& destination, const Surface& background, const Surface& source,
                     int width, int height, int x, int y, Color key = kKeyColor);
 
-// The hero's frame on the sprite sheet: the sideways set for "Left" and "Right", the
-// up-and-down set for "Up" and "Down". Unknown names or facings give an empty Rect.
-Rect HeroFrame(std::string_view frameName, std::string_view facing);
+// The hero's frame on the sprite sheet: the sideways set for Left and Right, the
+// up-and-down set for Up and Down.
+Rect HeroFrame(HeroPose pose, Facing facing);
 
 // The surfaces the game screen draws with, under the names the rest of the game uses.
 struct GameSurfaces {
@@ -45,10 +45,9 @@ struct GameSurfaces {
   Surface ClippedObject2;  // one foreground tile
 };
 
-// Redraws the hero at (HeroX, HeroY) of GameBox with the named frame, from a clean patch
-// of BG reaching 20 pixels beyond him on every side, so the previous drawing is erased
-// as long as he moved at most 20 pixels. The caller repaints GameBox.
-void DrawHero(GameSurfaces& s, int HeroX, int HeroY, std::string_view HeroFacing,
-              std::string_view frame);
+// Redraws the hero at (HeroX, HeroY) of GameBox, facing HeroFacing, in the given pose,
+// from a clean patch of BG reaching 20 pixels beyond him on every side, so the previous
+// drawing is erased as long as he moved at most 20 pixels. The caller repaints GameBox.
+void DrawHero(GameSurfaces& s, const WorldState& world, HeroPose pose);
 
 }  // namespace vt

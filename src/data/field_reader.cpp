@@ -1,5 +1,5 @@
 // The comma-and-line field reader and the whole-number reading of a field.
-#include "platform/field_reader.h"
+#include "data/field_reader.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,10 +1,8 @@
-// The running program: the platform, the window toolkit, the world state, the
-// game screen's off-screen pictures and every window. Nothing of the game is a
-// global, so two games can run side by side in one test.
-//
-// Start, run, stop: the start-up window checks the machine and lets the player
-// choose window or full screen; the cinematic window takes over; every way out
-// ends in ExitGame, which puts the display back and ends the program.
+// What every window of the running game shares: the platform, the window
+// toolkit, the world state, the game screen's off-screen pictures, the data
+// files and the windows themselves (through the Windows interface, which the
+// shell implements). Nothing of the game is a global, so two games can run
+// side by side in one test.
 #pragma once
 
 #include <map>
@@ -15,31 +13,28 @@
 #include <string_view>
 #include <vector>
 
-#include "cinematics/info_form.h"
-#include "interaction/sign_form.h"
+#include "core/compositing.h"
+#include "core/windows.h"
 #include "platform/platform.h"
 #include "platform/ui/ui.h"
-#include "screen/compositing.h"
-#include "screen/game_form.h"
-#include "shell/mode_form.h"
 #include "world/world_state.h"
 
 namespace vt {
 
 class Game {
  public:
-  // `folder` is the program's folder, which holds every data file.
-  Game(Platform& platform, std::string folder);
+  // `folder` is the program's folder, which holds every data file; `windows`
+  // opens the windows (it must outlive the game).
+  Game(Platform& platform, std::string folder, Windows& windows);
   ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // Shows the start-up window and runs until the program ends. Returns the exit status.
-  int Run();
-
   // The path of a data file in the program's folder.
   std::string Path(std::string_view name) const;
   void PlaySound(std::string_view effect);
+  // Draws the hero where the world state has him, in the given pose.
+  void DrawHero(HeroPose pose) { vt::DrawHero(surfaces, world, pose); }
 
   // Loads a picture file of the program's folder into `into`; a missing or
   // unreadable file leaves it as it was and is reported once on standard error.
@@ -70,12 +65,7 @@ class Game {
   GameSurfaces surfaces;  // the game screen's off-screen pictures
   std::mt19937 random;    // seeded at start-up from the clock
   unsigned randomSeed = 0;
-
-  // Windows.
-  Mode mode;
-  InfoForm infoForm;
-  GameForm gameForm;
-  SignForm signForm;
+  Windows& windows;
 
  private:
   std::map<std::string, int, std::less<>> pointers_;

@@ -1,10 +1,10 @@
 // Start-up checks, display mode, taskbar and ExitGame.
-#include "shell/startup.h"
+#include "core/startup.h"
 
 #include <cmath>
 
 #include "audio/sound.h"
-#include "shell/game.h"
+#include "core/game.h"
 
 namespace vt {
 namespace {
@@ -24,7 +24,7 @@ void StartupChecks(Game& game) {
   p.SetTitle(kGameTitle);
   if (!SmallFonts(game)) RefuseToRun(game, kSmallFontsMessage);
   ApplyStartupSettings(game.world);
-  p.SendMusicCommand(std::string(kCloseMusic));
+  CloseMusic(p);
   game.randomSeed = static_cast<unsigned>(p.SecondsSinceMidnight());
   game.random.seed(game.randomSeed);
 }
@@ -63,7 +63,7 @@ void EnterFullScreenOnce(Game& game) {
 }
 
 void ExitGame(Game& game) {
-  game.platform.SendMusicCommand(std::string(kCloseMusic));
+  CloseMusic(game.platform);
   // Files are opened, read and closed within one operation, so none is open here.
   game.surfaces.ReleaseLarge();
   WorldState& w = game.world;

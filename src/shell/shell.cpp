@@ -1,0 +1,38 @@
+// The program object: owns the windows and runs the start-up window.
+#include "shell/shell.h"
+
+#include "core/startup.h"
+
+namespace vt {
+
+Shell::Shell(Platform& platform, std::string folder)
+    : game(platform, std::move(folder), *this),
+      mode(game, infoForm),  // the start button shows the cinematic window, made next
+      infoForm(game),
+      gameForm(game),
+      signForm(game) {
+  // Closing the window leaves through the one orderly exit.
+  game.ui.OnQuitRequest = [this] { ExitGame(game); };
+}
+
+Shell::~Shell() = default;
+
+int Shell::Run() {
+  try {
+    mode.Show();
+    game.ui.Run();
+  } catch (const ProgramEnded&) {
+  }
+  return 0;
+}
+
+void Shell::ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,
+                     const Form* owner) {
+  ShowSignOver(game, signForm, owner ? *owner : gameForm, picture, line1, line2);
+}
+
+void Shell::ShowSignRecord(const SignRecord& sign) {
+  vt::ShowSignRecord(game, signForm, gameForm, sign);
+}
+
+}  // namespace vt
