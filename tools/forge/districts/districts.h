@@ -1,3 +1,6 @@
+// This folder compiles, checks and maps the districts; README.md here says which file holds
+// which step.
+//
 // The districts: readable sources in content/districts/ (d1.txt .. d8.txt and the shared
 // legend.txt) compiled into the game's district files Strategy01.dat .. Strategy08.dat, and the
 // checker that reads those files back and tests what the hero will meet in them.

@@ -1,3 +1,7 @@
+// This folder draws everyone who appears in a picture: the portrait and scene figures
+// (figures*, this header), the hero's sprite sheets (hero.cpp) and the people and animals
+// of the object strip (object_tiles_*). README.md here says which file holds what.
+//
 // People for the portraits and the scene pictures: one head-and-shoulders
 // figure described by a small table row, painted with gradients and a dark
 // outline so that it still reads after the key-colour finish.

@@ -1,3 +1,6 @@
+// This folder draws the speaker portraits (portraits*) and the scene pictures of the
+// introduction and the ending (scenes*), from the people of figures/. See README.md here.
+//
 // Shared pieces of the scene pictures: placing figures, skies, glows, crowds,
 // and the extra people who appear only in the introduction and the ending.
 #pragma once

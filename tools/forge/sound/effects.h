@@ -1,3 +1,7 @@
+// This folder makes the sound: effects (effects*, from content/effects/ with sox), music
+// (music.cpp, from content/music/ with abc2midi) and a MIDI reader to check the tracks
+// (midi_length*). See README.md here.
+//
 // The sound effects: which wave file each effect name plays and how, and the
 // recipe reader that turns content/effects/effects.txt into sox runs.
 #pragma once

@@ -1,3 +1,7 @@
+// This folder draws the two tile strips: the background strip (back_tiles*, this header)
+// and the object strip (object_tiles*, whose people are drawn in figures/). README.md here
+// says which file holds which tiles.
+//
 // The background strip's drawing kit: cell helpers, the textures several tiles share, and
 // the tile painters the code table in back_tiles.cpp points at.
 //

@@ -1,5 +1,6 @@
 // The object strip's shared drawing kit: one 30 x 30 tile at a time, drawn on the
 // transparent strip before the key finish, with a small palette and shape helpers.
+// The people and animals of the strip are drawn in figures/object_tiles_person.h and beside it.
 #pragma once
 
 #include <cairo.h>
@@ -77,8 +78,8 @@ struct Entry {
   int code;
   DrawFn draw;
 };
-std::span<const Entry> CastEntries();     // people standing, from the look table
-std::span<const Entry> FigureEntries();   // seated people, groups and animals
+std::span<const Entry> CastEntries();     // people standing, from the look table (figures/)
+std::span<const Entry> FigureEntries();   // seated people, groups and animals (figures/)
 std::span<const Entry> DoorEntries();     // doors, switches and signs
 std::span<const Entry> FixtureEntries();  // cabinets, carts, crates, barriers, street things
 std::span<const Entry> ItemEntries();     // pick-ups and inventory pictures

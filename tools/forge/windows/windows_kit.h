@@ -1,3 +1,6 @@
+// This folder draws the window backgrounds and pages (windows*, listed in windows.cpp) and
+// the small pictures and pointers (small_pictures.cpp). See README.md here.
+//
 // The shared look of the game's windows: palette, metal and paper textures,
 // bevels, rivets and lettering, so every window reads as one set of hardware.
 #pragma once
