@@ -20,6 +20,8 @@
 
 namespace forge::fig {
 
+// Laid out by hand: the choices of a look read best as compact rows.
+// clang-format off
 enum class Hair { kBald, kShort, kSideParted, kOiled, kCurly, kLongCurls, kPonytail, kCropped, kReceding, kMessy };
 enum class Hat {
   kNone, kSkullcap, kScarf, kHeadscarf, kFez, kPeakedCap, kHelmet, kFlatCap, kStrawHat, kCapAskew
@@ -35,6 +37,7 @@ enum class Outfit {
   kWornJacket, kSummerShirt, kPorter, kTweed, kWhiteCoat, kJumper, kTShirt, kBlouse, kRobe,
   kPyjamas, kAirForce
 };
+// clang-format on
 
 // Extras, combined as bit flags.
 enum Prop : std::uint32_t {
@@ -72,11 +75,11 @@ struct Person {
   Mouth mouth = Mouth::kNeutral;
   Brows brows = Brows::kCalm;
   Outfit outfit = Outfit::kSuit;
-  Rgb cloth{};   // the main garment
-  Rgb cloth2{};  // shirt, tie or trim
-  double age = 0.4;     // 0 a child .. 1 very old: lines and bags
-  double width = 1.0;   // face width
-  double build = 1.0;   // shoulder width
+  Rgb cloth{};         // the main garment
+  Rgb cloth2{};        // shirt, tie or trim
+  double age = 0.4;    // 0 a child .. 1 very old: lines and bags
+  double width = 1.0;  // face width
+  double build = 1.0;  // shoulder width
   bool female = false;
   std::uint32_t props = kNoProps;
   Rgb iris{70, 45, 25};
@@ -88,8 +91,7 @@ Rgb Lighter(Rgb c, double t);
 Rgb Darker(Rgb c, double t);
 // Fills the current path with a gradient from light (at x0,y0) to shadow (at x1,y1),
 // outlines it in a dark shade of the same colour and clears the path.
-void Paint(cairo_t* cr, Rgb base, double x0, double y0, double x1, double y1,
-           double outline = 1.2);
+void Paint(cairo_t* cr, Rgb base, double x0, double y0, double x1, double y1, double outline = 1.2);
 // The same fill without an outline; keeps nothing.
 void Shade(cairo_t* cr, Rgb base, double x0, double y0, double x1, double y1);
 // Radial shading, light centre at (cx,cy) fading to shadow at radius r.

@@ -29,11 +29,14 @@ constexpr Rgb kBlack{34, 28, 26};
 constexpr Rgb kWhiteHair{226, 223, 216};
 constexpr Rgb kGrey{150, 146, 140};
 
+// Laid out by hand, a few fields to a line, so each look reads as one block.
+// clang-format off
 constexpr Person kHero{.skin = kTan, .hair = {48, 36, 30}, .hairStyle = Hair::kSideParted,
                        .glasses = Glasses::kSunglassesUp, .mouth = Mouth::kSmile,
                        .outfit = Outfit::kLinenSuit, .cloth = {226, 214, 184},
                        .cloth2 = {150, 182, 214}, .age = 0.42, .props = kGreyTemples,
                        .iris = {90, 65, 40}};
+// clang-format on
 
 constexpr Person Thinking(Person p) {
   p.eyes = Eyes::kHalfClosed;
@@ -56,6 +59,8 @@ constexpr Person Captain(Person p) {
   return p;
 }
 
+// Laid out by hand, a few fields to a line, so each look reads as one block.
+// clang-format off
 constexpr Person kCast[kHumanCodes] = {
     kHero,
     Thinking(kHero),
@@ -220,6 +225,7 @@ constexpr Person kCast[kHumanCodes] = {
      .width = 0.96, .build = 0.9, .female = true},
     Thinking(Captain(kHero)),
 };
+// clang-format on
 
 std::string PortraitName(int code) {
   char name[16];

@@ -32,6 +32,8 @@ struct SceneDef {
   void (*draw)(cairo_t*, double, double);
 };
 
+// Laid out by hand, two scenes to a row.
+// clang-format off
 constexpr SceneDef kScenes[] = {
     {1, 357, 256, scene::Studio},         {2, 357, 256, scene::Parade},
     {3, 357, 256, scene::OilTower},       {4, 357, 256, scene::Balcony},
@@ -41,6 +43,7 @@ constexpr SceneDef kScenes[] = {
     {11, 320, 224, scene::NightRaid},     {12, 320, 200, scene::Uprising},
     {13, 300, 192, scene::Ceremony},      {14, 300, 192, scene::Beach},
 };
+// clang-format on
 
 std::string SceneName(int number) {
   char name[16];
@@ -128,7 +131,8 @@ void IslamiaFlag(cairo_t* cr, double x, double y, double w, double h) {
     const double y0 = y + h * b / 3.0;
     cairo_move_to(cr, x, y0 + wave(0));
     for (int i = 1; i <= 20; ++i) cairo_line_to(cr, x + w * i / 20.0, y0 + wave(i / 20.0));
-    for (int i = 20; i >= 0; --i) cairo_line_to(cr, x + w * i / 20.0, y0 + h / 3.0 + wave(i / 20.0));
+    for (int i = 20; i >= 0; --i)
+      cairo_line_to(cr, x + w * i / 20.0, y0 + h / 3.0 + wave(i / 20.0));
     cairo_close_path(cr);
     Shade(cr, kBands[b], x, y, x + w, y + h);
   }
@@ -143,8 +147,10 @@ void IslamiaFlag(cairo_t* cr, double x, double y, double w, double h) {
   for (int i = 0; i < 10; ++i) {
     const double a = -M_PI / 2 + i * M_PI / 5;
     const double rr = (i % 2) ? r * 0.45 : r;
-    if (i == 0) cairo_move_to(cr, sx + std::cos(a) * rr, sy + std::sin(a) * rr);
-    else cairo_line_to(cr, sx + std::cos(a) * rr, sy + std::sin(a) * rr);
+    if (i == 0)
+      cairo_move_to(cr, sx + std::cos(a) * rr, sy + std::sin(a) * rr);
+    else
+      cairo_line_to(cr, sx + std::cos(a) * rr, sy + std::sin(a) * rr);
   }
   cairo_close_path(cr);
   SetColor(cr, Rgb{236, 196, 70});
@@ -175,6 +181,8 @@ Rgb CrowdSkin(int i) {
 }
 
 namespace {
+// Laid out by hand, a few fields to a line, so each look reads as one block.
+// clang-format off
 constexpr Person kPresident{.skin = {182, 134, 98}, .hair = {24, 20, 20},
                             .hairStyle = Hair::kSideParted, .facial = Facial::kBigMoustache,
                             .mouth = Mouth::kOpen, .brows = Brows::kStern,
@@ -217,6 +225,7 @@ constexpr Person kOfficials[3] = {
      .cloth = {90, 80, 66}, .cloth2 = {180, 150, 60}, .age = 0.62,
      .facialColour = {120, 116, 110}},
 };
+// clang-format on
 }  // namespace
 
 const Person& President() { return kPresident; }
