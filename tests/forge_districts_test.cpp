@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "districts.h"
+#include "districts/districts.h"
 #include "forge.h"
 #include "forge_image.h"
 

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "effects.h"
 #include "forge.h"
+#include "sound/effects.h"
 
 namespace {
 

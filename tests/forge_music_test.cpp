@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "forge.h"
-#include "midi_length.h"
+#include "sound/midi_length.h"
 
 namespace {
 

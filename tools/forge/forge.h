@@ -1,8 +1,9 @@
 // The asset forge: writes every picture, sound, music track and slot file of
 // the game folder from the drawing code here and the sources in content/.
 //
-// Each family of pictures lives in its own file and lists what it writes in a
-// manifest (name, size, keyed or opaque), which the tests check file by file.
+// Each family lives in its own folder (tiles/, figures/, scenes/, windows/, sound/,
+// districts/; README.md here lists them) and each family of pictures lists what it writes
+// in a manifest (name, size, keyed or opaque), which the tests check file by file.
 #pragma once
 
 #include <string>

@@ -10,7 +10,7 @@
 #include <iostream>
 #include <string>
 
-#include "districts.h"
+#include "districts/districts.h"
 #include "forge.h"
 
 int main(int argc, char** argv) {

@@ -1,0 +1,318 @@
+// Full-window pages of the cinematic window: how to play, the start-up
+// presentation's desk and the credits. The pages are whole pictures, so their
+// text is painted here; the presentation leaves the card blank for the game's
+// own black lettering (at about 266,227 and 265,243).
+#include <cmath>
+#include <sstream>
+#include <vector>
+
+#include "forge.h"
+#include "windows/windows_kit.h"
+
+namespace forge {
+
+using namespace kit;
+
+namespace {
+
+constexpr Rgb kText{226, 230, 238};
+constexpr Rgb kDim{150, 160, 182};
+
+void DossierBackground(Picture& p, std::uint32_t seed) {
+  cairo_t* cr = p.cr();
+  Gradient(cr, 0, 0, 640, 480, {18, 26, 46}, {7, 10, 20});
+  Glow(cr, 320, 160, 360, {40, 60, 110}, 0.25);
+  Grain(p, 0, 0, 640, 480, seed, 4);
+  Vignette(p, 0.5);
+  SetColor(cr, kBrassDark);
+  cairo_set_line_width(cr, 1);
+  cairo_rectangle(cr, 10.5, 10.5, 619, 459);
+  cairo_stroke(cr);
+  SetColor(cr, kBrass, 0.6);
+  cairo_rectangle(cr, 13.5, 13.5, 613, 453);
+  cairo_stroke(cr);
+}
+
+// Breaks a text into lines no wider than `width`; returns the baseline after the last.
+double Wrapped(cairo_t* cr, double x, double baseline, double width, const std::string& text,
+               double size, Rgb c, double leading) {
+  std::istringstream words(text);
+  std::string word, line;
+  while (words >> word) {
+    const std::string tryLine = line.empty() ? word : line + " " + word;
+    if (!line.empty() && LettersWidth(cr, kSerif, tryLine, size) > width) {
+      Letters(cr, kSerif, x, baseline, line, size, c);
+      baseline += leading;
+      line = word;
+    } else {
+      line = tryLine;
+    }
+  }
+  if (!line.empty()) Letters(cr, kSerif, x, baseline, line, size, c);
+  return baseline + leading;
+}
+
+// A key cap with its legend; returns its width.
+double KeyCap(cairo_t* cr, double x, double y, const std::string& legend) {
+  const double w = std::max(22.0, LettersWidth(cr, kSans, legend, 10, true) + 12);
+  SetColor(cr, {0, 0, 0}, 0.6);
+  RoundedRect(cr, x + 1, y + 2, w, 20, 3);
+  cairo_fill(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 20);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.86, 0.84, 0.78);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.60, 0.58, 0.54);
+  cairo_set_source(cr, g);
+  RoundedRect(cr, x, y, w, 20, 3);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  LettersCentred(cr, kSans, x + w / 2, y + 14, legend, 10, {24, 24, 28}, true);
+  return w;
+}
+
+// A cap with a drawn arrow (the fonts' arrows are not everywhere).
+void ArrowCap(cairo_t* cr, double x, double y, double angle) {
+  KeyCap(cr, x, y, "");
+  cairo_save(cr);
+  cairo_translate(cr, x + 11, y + 10);
+  cairo_rotate(cr, angle);
+  SetColor(cr, {24, 24, 28});
+  cairo_move_to(cr, 5, 0);
+  cairo_line_to(cr, -2, -5);
+  cairo_line_to(cr, -2, 5);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  FillRect(cr, -6, -1.5, 5, 3, {24, 24, 28});
+  cairo_restore(cr);
+}
+
+struct KeyRow {
+  const char* caps;  // keys separated by '|'; "ARROWS" draws the four arrow caps
+  const char* what;
+};
+constexpr KeyRow kKeys[] = {
+    {"ARROWS", "Walk"},
+    {"Space", "Use, talk or look, bare-handed"},
+    {"Ctrl", "Use the selected object"},
+    {"End|PgDn", "Select the previous / next object"},
+    {"J", "Jump back to your car"},
+    {"Esc", "Game menu: save, load, options"},
+    {"F1", "This page"},
+    {"F2", "Sound, music and walking options"},
+    {"F3", "Mouse walking on or off"},
+    {"Enter", "Next line of a conversation"},
+};
+
+void KeyboardColumn(cairo_t* cr) {
+  Painted(cr, kSans, 170, 104, "THE KEYBOARD", 12, kBrassLight, true, 3);
+  double y = 118;
+  for (const KeyRow& row : kKeys) {
+    double x = 34;
+    const std::string caps = row.caps;
+    if (caps == "ARROWS") {
+      for (int i = 0; i < 4; ++i)
+        ArrowCap(cr, 34 + i * 24, y, M_PI * (i == 0 ? 1 : i == 1 ? -0.5 : i == 2 ? 0.5 : 0));
+    } else {
+      std::size_t start = 0;
+      while (start <= caps.size()) {
+        const std::size_t bar = caps.find('|', start);
+        const std::string cap = caps.substr(start, bar - start);
+        x += KeyCap(cr, x, y, cap) + 4;
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+      }
+    }
+    Letters(cr, kSerif, 138, y + 15, row.what, 15, kText);
+    y += 29;
+  }
+}
+
+// A small mouse with one button lit.
+void MouseIcon(cairo_t* cr, double x, double y, int lit) {
+  SetColor(cr, {0, 0, 0}, 0.6);
+  RoundedRect(cr, x + 1, y + 2, 18, 26, 8);
+  cairo_fill(cr);
+  SetColor(cr, {200, 198, 190});
+  RoundedRect(cr, x, y, 18, 26, 8);
+  cairo_fill(cr);
+  if (lit >= 0) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x + lit * 9, y, 9, 11);
+    cairo_clip(cr);
+    SetColor(cr, kBrass);
+    RoundedRect(cr, x, y, 18, 26, 8);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
+  Line(cr, x + 9, y, x + 9, y + 11, {40, 40, 44});
+  Line(cr, x, y + 11, x + 18, y + 11, {40, 40, 44});
+}
+
+// The edge pointer as it looks in the game, pointing right.
+void EdgeArrowIcon(cairo_t* cr, double x, double y) {
+  SetColor(cr, kBrassLight);
+  cairo_move_to(cr, x, y + 8);
+  cairo_line_to(cr, x + 12, y + 8);
+  cairo_line_to(cr, x + 12, y + 2);
+  cairo_line_to(cr, x + 22, y + 13);
+  cairo_line_to(cr, x + 12, y + 24);
+  cairo_line_to(cr, x + 12, y + 18);
+  cairo_line_to(cr, x, y + 18);
+  cairo_close_path(cr);
+  cairo_fill_preserve(cr);
+  SetColor(cr, {0, 0, 0});
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  FillRect(cr, x + 24, y, 3, 26, kBrassLight);
+}
+
+void MouseColumn(cairo_t* cr) {
+  Painted(cr, kSans, 486, 104, "THE MOUSE", 12, kBrassLight, true, 3);
+  constexpr double kX = 404, kWidth = 214;
+  MouseIcon(cr, 376, 118, 0);
+  double y = Wrapped(cr, kX, 130, kWidth, "Left button: walk to the spot, the longer way first.",
+                     14, kText, 17);
+  MouseIcon(cr, 376, y - 10, 1);
+  y = Wrapped(cr, kX, y + 4, kWidth, "Right button: use, talk or look, as Space.", 14, kText, 17);
+  MouseIcon(cr, 376, y - 10, 1);
+  y = Wrapped(cr, kX, y + 4, kWidth, "Shift and right button: use the selected object.", 14, kText,
+              17);
+  EdgeArrowIcon(cr, 372, y - 8);
+  y = Wrapped(cr, kX, y + 4, kWidth,
+              "At the edge of the street the pointer becomes an arrow: walk on to reach the next "
+              "street.",
+              14, kText, 17);
+  y = Wrapped(cr, 376, y + 6, 242,
+              "Click an object in the bar below the street to select it; the arrows at its ends "
+              "scroll the bar. MENU and JUMP TO CAR work with a click.",
+              14, kText, 17);
+}
+
+void HowToPlay(Output& out) {
+  Picture p(640, 480);
+  cairo_t* cr = p.cr();
+  DossierBackground(p, 901);
+  BrassTitle(cr, 320, 58, "HOW TO PLAY", 36, 4);
+  cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, 14);
+  const char* sub = "Field manual for agent HERON";
+  cairo_text_extents_t ext;
+  cairo_text_extents(cr, sub, &ext);
+  SetColor(cr, kDim);
+  cairo_move_to(cr, std::round(320 - ext.x_advance / 2), 80);
+  cairo_show_text(cr, sub);
+  Line(cr, 358.5, 96, 358.5, 404, {70, 80, 104});
+  KeyboardColumn(cr);
+  MouseColumn(cr);
+  Line(cr, 40, 414.5, 600, 414.5, {70, 80, 104});
+  LettersCentred(cr, kSerif, 320, 434,
+                 "Signs and messages close with a click, Enter, Space or Esc.", 14, kDim);
+  LettersCentred(cr, kSans, 320, 456, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
+                 kBrassLight, true, 2);
+  FinishOpaque(p, kNight);
+  out.Save(p, "Trasken09.dat");
+}
+
+// A telegram form on a dark desk under a lamp; its middle stays blank.
+void Presentation(Output& out) {
+  Picture p(640, 480);
+  cairo_t* cr = p.cr();
+  Gradient(cr, 0, 0, 640, 480, {30, 22, 16}, {12, 9, 7});
+  Brushed(p, 0, 0, 640, 480, 911, 6);
+  Glow(cr, 300, 220, 330, {255, 220, 150}, 0.22);
+  // A pencil lying across the desk.
+  cairo_save(cr);
+  cairo_translate(cr, 520, 380);
+  cairo_rotate(cr, -0.5);
+  FillRect(cr, -70, -4, 120, 8, {170, 130, 30});
+  FillRect(cr, 50, -4, 10, 8, {190, 190, 180});
+  cairo_move_to(cr, -70, -4);
+  cairo_line_to(cr, -86, 0);
+  cairo_line_to(cr, -70, 4);
+  cairo_close_path(cr);
+  SetColor(cr, {214, 184, 140});
+  cairo_fill(cr);
+  cairo_restore(cr);
+  // The form: shadow, paper, printed header and footer.
+  SetColor(cr, {0, 0, 0}, 0.5);
+  cairo_rectangle(cr, 186, 168, 290, 150);
+  cairo_fill(cr);
+  FillRect(cr, 180, 160, 290, 150, {236, 228, 204});
+  Grain(p, 180, 160, 290, 150, 912, 4);
+  Letters(cr, kSans, 194, 182, "TELEGRAM", 11, {150, 50, 40}, true, 3);
+  Letters(cr, kMono, 396, 182, "No. 0412", 10, {110, 104, 90});
+  Line(cr, 192, 190.5, 458, 190.5, {150, 50, 40});
+  Line(cr, 192, 284.5, 458, 284.5, {150, 50, 40});
+  Letters(cr, kMono, 194, 298, "HANDED IN 0500  VIA HQ", 9, {110, 104, 90});
+  // A faded URGENT stamp in the corner, clear of the message.
+  cairo_save(cr);
+  cairo_translate(cr, 418, 294);
+  cairo_rotate(cr, -0.18);
+  SetColor(cr, {180, 40, 40}, 0.55);
+  cairo_set_line_width(cr, 1.5);
+  cairo_rectangle(cr, -34, -10, 68, 18);
+  cairo_stroke(cr);
+  Letters(cr, kSans, -28, 4, "URGENT", 11, {180, 40, 40}, true, 2);
+  cairo_restore(cr);
+  Vignette(p, 0.55);
+  FinishOpaque(p, {12, 9, 7});
+  out.Save(p, "Trasken13.dat");
+}
+
+struct Credit {
+  const char* role;
+  const char* name;
+};
+// Heron Works credits its people by code name, as agents are.
+constexpr Credit kCredits[] = {
+    {"PRODUCER", "Grey Heron"},
+    {"GAME DESIGN", "Kestrel"},
+    {"STORY AND DIALOGUE", "Nightjar"},
+    {"PROGRAMMING", "Osprey  \xc2\xb7  Shrike"},
+    {"ART AND ANIMATION", "Kingfisher"},
+    {"PORTRAITS AND SCENES", "Waxwing"},
+    {"MUSIC", "Skylark"},
+    {"SOUND EFFECTS", "Curlew"},
+    {"CITY MAPS", "Plover"},
+    {"TESTING", "The Rookery"},
+};
+
+void Credits(Output& out) {
+  Picture p(640, 480);
+  cairo_t* cr = p.cr();
+  DossierBackground(p, 921);
+  BrassTitle(cr, 320, 80, "VELTRANE", 52, 5);
+  LettersCentred(cr, kSans, 320, 110, "A  HERON  WORKS  PRODUCTION", 12, kDim, true, 3);
+  Line(cr, 200, 124.5, 440, 124.5, kBrassDark);
+  double y = 156;
+  for (const Credit& c : kCredits) {
+    const double w = LettersWidth(cr, kSans, c.role, 10, true, 2);
+    Letters(cr, kSans, 308 - w, y, c.role, 10, kBrass, true, 2);
+    Letters(cr, kSerif, 332, y + 1, c.name, 17, kText);
+    y += 26;
+  }
+  cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, 13);
+  SetColor(cr, kDim);
+  for (auto [line, base] :
+       {std::pair{"Every agent of Heron Works is credited by code name.", 422.0},
+        {"All persons and places of this story are invented.", 440.0}}) {
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr, line, &ext);
+    cairo_move_to(cr, std::round(320 - ext.x_advance / 2), base);
+    cairo_show_text(cr, line);
+  }
+  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 10,
+                 kBrassLight, true, 2);
+  FinishOpaque(p, kNight);
+  out.Save(p, "Trasken19.dat");
+}
+
+}  // namespace
+
+void ForgePages(Output& out) {
+  HowToPlay(out);
+  Presentation(out);
+  Credits(out);
+}
+
+}  // namespace forge
