@@ -2,11 +2,18 @@
 #include "platform/ui/control.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/platform.h"
 #include "platform/ui/form.h"
 
 namespace vt {
+
+void MissingControl(int index) {
+  std::fprintf(stderr, "Veltrane: no control with index %d\n", index);
+  std::abort();
+}
 
 Control::Control(Form& owner, ControlKind kind, std::string name, int index, Rect bounds)
     : Bounds(bounds), owner_(owner), kind_(kind), name_(std::move(name)), index_(index) {}

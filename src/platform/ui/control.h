@@ -129,11 +129,20 @@ class PictureBox : public Control {
   void Paint(Surface& canvas, int originX, int originY, TextRenderer& text) const override;
 };
 
-// Indexed control set ("Label1(0)", "Label1(2)"): the form owns the controls.
+// Ends the program with a message: code asked for a control index its form never made.
+[[noreturn]] void MissingControl(int index);
+
+// Indexed control set ("Label1(0)", "Label1(2)"): the form owns the controls. Asking
+// for an index that was never put is a programming error, found by the suites: it
+// stops the program at once rather than travelling as an exception through handlers.
 template <class T>
 class ControlArray {
  public:
-  T& operator[](int index) const { return *items_.at(index); }
+  T& operator[](int index) const {
+    const auto it = items_.find(index);
+    if (it == items_.end()) MissingControl(index);
+    return *it->second;
+  }
   bool Has(int index) const { return items_.count(index) != 0; }
   void Put(int index, T& control) { items_[index] = &control; }
   void Clear() { items_.clear(); }

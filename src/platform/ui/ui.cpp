@@ -83,9 +83,9 @@ bool Ui::IsModal(const Form& form) const {
 }
 
 std::uint64_t Ui::TimerPeriodUs(int intervalMs) {
+  // Short intervals fire once per quantum; longer ones keep their own length.
   const std::uint64_t us = static_cast<std::uint64_t>(std::max(1, intervalMs)) * 1000;
-  const std::uint64_t quanta = (us + kTimerQuantumUs - 1) / kTimerQuantumUs;
-  return std::max<std::uint64_t>(1, quanta) * kTimerQuantumUs;
+  return std::max(us, kTimerQuantumUs);
 }
 
 void Ui::Run() {

@@ -4,8 +4,10 @@
 // the canvas in z-order whenever the loop is about to wait. Modal showing runs
 // a nested loop: timers of every loaded form keep firing inside it, input goes
 // only to the topmost modal form, and a timer never re-enters its own handler.
-// Timers tick on a 1/64 s quantum, so an interval of 1 ms or 10 ms fires once
-// per quantum, as on the desktop the game was made for. Sleep blocks without
+// Timers tick on a 55 ms quantum (about 18.2 ticks a second), the clock of the
+// desktops the game was made for: an interval of 1 ms or 10 ms fires once per
+// quantum, which sets the pace of walking and typing; longer intervals keep
+// their own length. Sleep blocks without
 // dispatching; input that arrives meanwhile is handled afterwards. End()
 // unwinds every loop with ProgramEnded, caught where the program started.
 #pragma once
@@ -25,7 +27,7 @@ struct ProgramEnded {};
 
 constexpr int kCanvasWidth = 640;
 constexpr int kCanvasHeight = 480;
-constexpr std::uint64_t kTimerQuantumUs = 15625;  // 1/64 s
+constexpr std::uint64_t kTimerQuantumUs = 55000;  // 55 ms
 
 class Ui {
  public:
