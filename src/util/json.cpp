@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "util/utf8.h"
+
 namespace vt {
 
 void Json::Set(std::string key, Json v) {
@@ -230,16 +232,7 @@ class Parser {
           auto [p, ec] = std::from_chars(text_.data() + pos_, text_.data() + pos_ + 4, cp, 16);
           if (ec != std::errc() || p != text_.data() + pos_ + 4) return std::nullopt;
           pos_ += 4;
-          if (cp < 0x80) {
-            out += static_cast<char>(cp);
-          } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-          } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-          }
+          AppendUtf8(out, cp);
           break;
         }
         default:

@@ -397,11 +397,10 @@ void SdlPlatform::Present(const Surface& canvas, Rect view) {
   if (shown.w == 0 || !video_->EnsureWindow(shown.w, shown.h)) return;
   // The loop presents on every turn; an unchanged frame need not travel to
   // the screen again (exposes redraw from the kept copy).
-  const bool unchanged = video_->haveFrame && video_->view == shown &&
-                         video_->frame.Width() == canvas.Width() &&
-                         video_->frame.Height() == canvas.Height() &&
-                         std::equal(canvas.Pixels().begin(), canvas.Pixels().end(),
-                                    video_->frame.Pixels().begin());
+  const bool unchanged =
+      video_->haveFrame && video_->view == shown && video_->frame.Width() == canvas.Width() &&
+      video_->frame.Height() == canvas.Height() &&
+      std::equal(canvas.Pixels().begin(), canvas.Pixels().end(), video_->frame.Pixels().begin());
   if (unchanged) return;
   video_->frame = canvas;
   video_->view = shown;

@@ -182,7 +182,7 @@ int SdlTextRenderer::LineHeight(const FontSpec& font) {
 }
 
 const SdlTextRenderer::Coverage* SdlTextRenderer::Render(const FontSpec& font,
-                                                          std::string_view text) {
+                                                         std::string_view text) {
   auto key = Fonts::KeyOf(font, text);
   if (auto it = fonts_->coverage.find(key); it != fonts_->coverage.end()) return &it->second;
   TTF_Font* f = fonts_->Get(font);
