@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "util/printable.h"
+
 namespace vt {
 namespace {
 
@@ -439,6 +441,35 @@ TEST_F(DistrictFile, AnyTruncationOrScrambleIsReadSafely) {
     for (const auto& p : read.problems) EXPECT_EQ(p.rfind(path_ + ":", 0), 0u) << p;
     if (HasFailure()) return;
   }
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+// A damaged field is quoted in a line's worth at most, whatever its size, and bytes a
+// terminal would act on are shown escaped.
+TEST_F(DistrictFile, MessagesQuoteAHugeOrBinaryFieldBoundedAndEscaped) {
+  const std::string huge(10'000'000, '7');
+  Write("x" + huge + "\n\x1B[2J\x07\xFF\n0\n" + "12\n20\n");
+  const auto result = ReadDistrictLists(path_);
+  ASSERT_FALSE(result.problems.empty());
+  for (const std::string& problem : result.problems) {
+    EXPECT_LT(problem.size(), path_.size() + 200) << problem.substr(0, 200);
+    for (unsigned char c : problem) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << int(c);
+  }
+  EXPECT_NE(result.problems[0].find("(10000001 bytes)"), std::string::npos) << result.problems[0];
+}
+
+TEST(Printable, KeepsShortTextAndCutsLongTextSayingItsSize) {
+  EXPECT_EQ(Printable("Strategy01.dat"), "Strategy01.dat");
+  EXPECT_EQ(Printable("a\tb\xE9"), "a\\x09b\\xE9");
+  EXPECT_EQ(Printable(std::string(70, 'z'), 10), "zzzzzzzzzz... (70 bytes)");
+  // An escape is never split: it is shown whole or not at all.
+  EXPECT_EQ(Printable("abcdefgh\x01z", 10), "abcdefgh... (10 bytes)");
+  EXPECT_EQ(Printable(""), "");
 }
 
 }  // namespace

@@ -6,8 +6,15 @@
 #include "audio/sound.h"
 #include "core/startup.h"
 #include "platform/files.h"
+#include "util/printable.h"
 
 namespace vt {
+namespace {
+
+// A report is one line of a terminal or two, however long the text it quotes.
+constexpr std::size_t kLongestReport = 400;
+
+}  // namespace
 
 Game::Game(Platform& p, std::string programFolder, Windows& w)
     : platform(p),
@@ -37,7 +44,9 @@ bool Game::LoadPicture(Surface& into, std::string_view name) {
 }
 
 void Game::ReportOnce(const std::string& problem) {
-  if (reported_.insert(problem).second) std::cerr << "Veltrane: " << problem << "\n";
+  // A message carries paths and excerpts from outside: print it bounded and escaped.
+  if (reported_.insert(problem).second)
+    std::cerr << "Veltrane: " << Printable(problem, kLongestReport) << "\n";
 }
 
 int Game::PointerFrom(std::string_view name) {

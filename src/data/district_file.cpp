@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "data/field_reader.h"
+#include "util/printable.h"
 
 namespace vt {
 namespace {
@@ -43,7 +44,7 @@ class DistrictParser {
     if (!field) return 0;
     const auto value = WholeNumber(*field);
     if (!value) {
-      Report("the " + name + " count \"" + *field + "\" is not a number; read as 0");
+      Report("the " + name + " count \"" + Printable(*field) + "\" is not a number; read as 0");
       return 0;
     }
     if (*value < 0) {
@@ -75,7 +76,8 @@ class DistrictParser {
     if (!field) return 0;
     const auto value = WholeNumber(*field);
     if (!value || *value < 1 || *value > INT16_MAX) {
-      Report("the district " + name + " \"" + *field + "\" is not a size in tiles; read as 0");
+      Report("the district " + name + " \"" + Printable(*field) +
+             "\" is not a size in tiles; read as 0");
       return 0;
     }
     return static_cast<std::int16_t>(*value);
@@ -99,7 +101,7 @@ std::int16_t TileAt(std::string_view line, int col, int tileCount, std::string& 
   const std::string_view group = line.substr(3 * static_cast<std::size_t>(col - 1), 3);
   const auto value = WholeNumber(group);
   if (!value) {
-    why = "column " + std::to_string(col) + " \"" + std::string(group) + "\" is not a tile number";
+    why = "column " + std::to_string(col) + " \"" + Printable(group) + "\" is not a tile number";
     return kNoTile;
   }
   if (*value == kNoTile) return kNoTile;
@@ -153,7 +155,7 @@ void ReadScreen(DistrictParser& parser, DistrictScreen& screen, int screenRow, i
     const auto row = WholeNumber(*rowField);
     const auto col = WholeNumber(*colField);
     if (!row || !col) {
-      parser.Report(begun + " starts \"" + *rowField + "\", \"" + *colField +
+      parser.Report(begun + " starts \"" + Printable(*rowField) + "\", \"" + Printable(*colField) +
                         "\", not a screen row and column; record skipped",
                     recordLine);
     }
