@@ -51,9 +51,9 @@ Json DumpWindows(const Ui& ui) {
 
 }  // namespace
 
-Json DumpState(const Game& game, HeadlessPlatform& platform) {
+Json DumpState(const Game& game, HeadlessPlatform& platform, bool withWorld) {
   Json root = Json::MakeObject();
-  root.Set("world", DumpWorld(game.world));
+  if (withWorld) root.Set("world", DumpWorld(game.world));
   const Form* top = game.ui.TopForm();
   root.Set("top", top ? Json(top->Name()) : Json());
   root.Set("windows", DumpWindows(game.ui));

@@ -8,8 +8,9 @@ namespace vt {
 class Game;
 class HeadlessPlatform;
 
-// {"world", "top", "windows", "effects", "music", "messages", "ended", "clock_ms"}
-Json DumpState(const Game& game, HeadlessPlatform& platform);
+// {"world", "top", "windows", "effects", "music", "messages", "requests", "ended",
+// "clock_ms"}; without "world" when `withWorld` is false (the world is most of it).
+Json DumpState(const Game& game, HeadlessPlatform& platform, bool withWorld = true);
 
 // "#RRGGBB"
 std::string ColorText(unsigned color);

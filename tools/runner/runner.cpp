@@ -116,7 +116,8 @@ class ScriptPlayer {
   std::optional<Json> StateAt(std::string_view path) {
     constexpr std::string_view kWorld = "world.";
     if (path.starts_with(kWorld)) return DumpWorldPath(game_.world, path.substr(kWorld.size()));
-    const Json state = DumpState(game_, platform_);
+    const bool wholeWorld = path.empty() || path == "world";
+    const Json state = DumpState(game_, platform_, wholeWorld);
     const Json* part = path.empty() ? &state : state.AtPath(path);
     if (part == nullptr) return std::nullopt;
     return *part;
