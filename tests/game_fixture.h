@@ -110,6 +110,8 @@ class GameFixture : public ::testing::Test {
     WriteDistrict(dir / "Strategy08.dat", 60, 120, d8);
 
     shell = std::make_unique<Shell>(platform, dir.string());
+
+    AnswerConversations(platform, *shell);
     game = &shell->game;
     w = &game->world;
     form = &shell->gameForm;

@@ -39,6 +39,7 @@ class InventoryBar : public ::testing::Test {
                              "Morvane18.dat", "Morvane19.dat"})
       Put(name, Surface(30, 30));
     shell = std::make_unique<Shell>(platform, kFolder);
+    test::AnswerConversations(platform, *shell);
     game = &shell->game;
     w = &game->world;
     form = &shell->gameForm;

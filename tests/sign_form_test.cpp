@@ -31,6 +31,7 @@ class SignViewer : public ::testing::Test {
     Put("Morvane13.dat", Surface(250, 100, Rgb(25, 30, 45)));
     Put("Trasken16.dat", Surface(250, 100, Rgb(1, 2, 3)));
     shell = std::make_unique<Shell>(platform, kFolder);
+    test::AnswerConversations(platform, *shell);
     game = &shell->game;
     w = &game->world;
     sign = &shell->signForm;

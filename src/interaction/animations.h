@@ -17,4 +17,13 @@ void AnimateWallOpening(Game& game);
 // are no door draw nothing.
 void AnimateDoor(Game& game, int row, int col, int e, int pauseMs);
 
+// A door's half-length e by its further cells in use (a column of 0: not used): 15 with
+// cell 1 alone, 30, 45 or 60 as cells 2, 3 and 4 follow in turn.
+constexpr int DoorHalfLength(int col2, int col3, int col4) {
+  if (col2 == 0) return 15;
+  if (col3 == 0) return 30;
+  if (col4 == 0) return 45;
+  return 60;
+}
+
 }  // namespace vt

@@ -274,19 +274,12 @@ class Script {
                      r.doors[static_cast<std::size_t>(d)].col);
       if (r.doorScreenRow == w_.ScreenRow && r.doorScreenCol == w_.ScreenCol) {
         game_.PlaySound("DoorOpen");
-        AnimateDoor(game_, r.doors[0].row, r.doors[0].col, DoorHalfLength(r), 75);
+        AnimateDoor(game_, r.doors[0].row, r.doors[0].col,
+                    DoorHalfLength(r.doors[1].col, r.doors[2].col, r.doors[3].col), 75);
       } else {
         game_.PlaySound("DoorOpenDist");
       }
     }
-  }
-
-  // The door's half-length grows with each further door cell in use.
-  static int DoorHalfLength(const SwitchRecord& r) {
-    if (r.doors[1].col == 0) return 15;
-    if (r.doors[2].col == 0) return 30;
-    if (r.doors[3].col == 0) return 45;
-    return 60;
   }
 
   void ShowThrown(const ProbeCell& p) {

@@ -9,7 +9,6 @@
 namespace vt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kLeftOfCentreTwips = 500;
 // Light lines over the dark sign pictures; the message box turns the first yellow.
 constexpr Color kSignText = Rgb(250, 244, 222);
@@ -53,19 +52,7 @@ void SignForm::Reload() {
   Load();
 }
 
-void SignForm::PlaceOver(const Form& owner) {
-  // Worked in twips, as the window layout is, and rounded to the nearest pixel.
-  const int left = owner.Bounds.x * kTwipsPerPixel + owner.Bounds.w * kTwipsPerPixel / 2 -
-                   Bounds.w * kTwipsPerPixel / 2 - kLeftOfCentreTwips;
-  const int top = owner.Bounds.y * kTwipsPerPixel + owner.Bounds.h * kTwipsPerPixel / 2 -
-                  Bounds.h * kTwipsPerPixel / 2;
-  auto toPixels = [](int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-  };
-  Bounds.x = toPixels(left);
-  Bounds.y = toPixels(top);
-}
+void SignForm::PlaceOver(const Form& owner) { Form::PlaceOver(owner, kLeftOfCentreTwips); }
 
 void SignForm::Form_KeyDown(int& keyCode, int) {
   const int code = keyCode;

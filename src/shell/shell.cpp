@@ -1,6 +1,8 @@
 // The program object: owns the windows and runs the start-up window.
 #include "shell/shell.h"
 
+#include <string>
+
 #include "core/startup.h"
 
 namespace vt {
@@ -10,7 +12,8 @@ Shell::Shell(Platform& platform, std::string folder)
       mode(game, infoForm),  // the start button shows the cinematic window, made next
       infoForm(game),
       gameForm(game),
-      signForm(game) {
+      signForm(game),
+      talkForm(game) {
   // Closing the window leaves through the one orderly exit.
   game.ui.OnQuitRequest = [this] { ExitGame(game); };
 }
@@ -24,6 +27,12 @@ int Shell::Run() {
   } catch (const ProgramEnded&) {
   }
   return 0;
+}
+
+void Shell::ShowTalk() {
+  // Every conversation opened is logged by number, so scripts can follow the story.
+  game.Request("TalkForm " + std::to_string(game.world.TalkScene));
+  talkForm.Play(gameForm);
 }
 
 void Shell::ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,

@@ -12,6 +12,7 @@
 #include "cinematics/info_form.h"
 #include "core/game.h"
 #include "core/windows.h"
+#include "dialogue/talk_form.h"
 #include "interaction/sign_form.h"
 #include "screen/game_form.h"
 #include "shell/mode_form.h"
@@ -36,6 +37,7 @@ class Shell final : public Windows {
   InfoForm infoForm;
   GameForm gameForm;
   SignForm signForm;
+  TalkForm talkForm;
 
   GameScreen& Screen() override { return gameForm; }
   void ShowTalk() override;

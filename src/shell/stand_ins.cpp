@@ -11,11 +11,6 @@ void Closed(Game& game) { game.world.KeysUsed = false; }
 
 }  // namespace
 
-void Shell::ShowTalk() {
-  game.Request("TalkForm " + std::to_string(game.world.TalkScene));
-  Closed(game);
-}
-
 void Shell::ShowMorse() {
   game.Request("MorseForm");
   Closed(game);

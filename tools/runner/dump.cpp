@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/game.h"
+#include "dialogue/talk_form.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/text.h"
 #include "tools/runner/world_dump.h"
@@ -44,6 +45,13 @@ Json DumpWindows(const Ui& ui) {
     Json controls = Json::MakeObject();
     for (const auto& c : f->Controls()) controls.Set(c->Key(), DumpControl(*c));
     w.Set("controls", std::move(controls));
+    if (const auto* talk = dynamic_cast<const TalkForm*>(f)) {
+      // What the player reads: who speaks and the rows typed so far.
+      w.Set("speaker", talk->Speaker());
+      Json rows = Json::MakeArray();
+      for (const std::string& row : talk->Rows()) rows.Push(Cp1252ToUtf8(row));
+      w.Set("rows", std::move(rows));
+    }
     windows.Set(f->Name(), std::move(w));
   }
   return windows;

@@ -61,7 +61,21 @@ class ScriptPlayer {
   // Runs script lines until one hands input to the game; false at the end.
   bool Feed() {
     while (next_ < commands_.size()) {
-      const ScriptCommand& c = commands_[next_++];
+      const ScriptCommand& c = commands_[next_];
+      if (c.kind == ScriptCommand::Kind::Talk) {
+        if (Conversing() && ++talkPresses_ <= kMostTalkPresses) {
+          platform_.PushWait(1000);  // the line is typed meanwhile
+          InputEvent enter;
+          enter.kind = InputEvent::Kind::KeyDown;
+          enter.keyCode = key::kEnter;
+          platform_.Push(enter);
+          return true;
+        }
+        talkPresses_ = 0;
+        ++next_;
+        continue;
+      }
+      ++next_;
       if (c.IsInput()) {
         QueueInput(c);
         return true;
@@ -71,6 +85,13 @@ class ScriptPlayer {
     const Form* active = game_.ui.ActiveForm();
     if (!game_.ui.ModalStack().empty() && active) stuckIn_ = active->Name();
     return false;
+  }
+
+  // The conversation window is open and waits for nothing but Enter.
+  bool Conversing() const {
+    const auto& modal = game_.ui.ModalStack();
+    return !modal.empty() && modal.back() == &shell_.talkForm && shell_.talkForm.Text1 &&
+           !shell_.talkForm.Text1->Visible;
   }
 
   void QueueInput(const ScriptCommand& c) {
@@ -170,6 +191,8 @@ class ScriptPlayer {
   std::ostream& err_;
   SdlMedia media_;
   HeadlessPlatform platform_;
+  static constexpr int kMostTalkPresses = 2000;  // a conversation never needs as many
+  int talkPresses_ = 0;
   Shell shell_;
   Game& game_ = shell_.game;
   std::string stuckIn_;

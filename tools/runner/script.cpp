@@ -97,6 +97,9 @@ ScriptParse ParseScript(const std::string& text) {
       c.kind = ScriptCommand::Kind::Wait;
       if (words.size() != 2 || !ToInt(words[1], c.ms) || c.ms < 0)
         return fail("wait takes a number of milliseconds");
+    } else if (verb == "talk") {
+      c.kind = ScriptCommand::Kind::Talk;
+      if (words.size() != 1) return fail("talk takes nothing");
     } else if (verb == "dump") {
       c.kind = ScriptCommand::Kind::Dump;
       if (words.size() > 2) return fail("dump takes at most a PATH");

@@ -6,6 +6,8 @@
 //   move X Y                (canvas pixels)
 //   type TEXT               type the characters of TEXT
 //   wait MS                 let MS milliseconds of virtual time pass
+//   talk                    play the open conversation on: Enter after each line, until it
+//                           closes or asks for a pass phrase
 //   dump [PATH]             print the state (or the part at PATH) as JSON
 //   shot FILE.png           save the canvas
 //   expect PATH VALUE       compare the state at PATH with a JSON value
@@ -18,7 +20,7 @@
 namespace vt {
 
 struct ScriptCommand {
-  enum class Kind { Key, KeyDown, KeyUp, Click, Move, Type, Wait, Dump, Shot, Expect };
+  enum class Kind { Key, KeyDown, KeyUp, Click, Move, Type, Wait, Talk, Dump, Shot, Expect };
   Kind kind = Kind::Key;
   int line = 0;
   int keyCode = 0;

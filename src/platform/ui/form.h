@@ -69,6 +69,9 @@ class Form {
   // Position (pixels of the canvas) and client size.
   Rect Bounds{0, 0, 640, 480};
   void CenterOnCanvas();
+  // Stands `leftTwips` left of `owner`'s centre and on its centre vertically, worked in
+  // twips as window layouts are and rounded to the nearest pixel.
+  void PlaceOver(const Form& owner, int leftTwips);
   // Background: the colour, then the picture (if any) at the top-left corner.
   Color BackColor = kButtonFace;
   Surface Picture;
