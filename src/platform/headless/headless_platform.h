@@ -84,6 +84,7 @@ class HeadlessPlatform : public Platform {
   int CreatePointer(const Surface& picture, int hotX, int hotY) override;
   void SetPointer(int id) override { pointer = id; }
   std::optional<Surface> LoadPicture(const std::string& path) override;
+  std::string LastPictureProblem() override { return media_.LastPictureProblem(); }
   TextRenderer& Text() override { return media_.Text(); }
   void SendMusicCommand(const std::string& command) override { musicCommands.push_back(command); }
   void PlayWave(const std::string& name, const std::string& path, WaveMode mode) override;
