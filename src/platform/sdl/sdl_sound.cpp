@@ -5,10 +5,13 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <map>
+#include <thread>
 
 #include "platform/sdl/sdl_input.h"
+#include "platform/wave_file.h"
 
 namespace vt {
 namespace {
@@ -25,29 +28,46 @@ using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFreer>;
 // Waves share one channel: a new one cuts off the old, as the simple
 // Windows wave player does.
 constexpr int kWaveChannel = 0;
+constexpr int kBufferFrames = 1024;
 
 }  // namespace
 
 struct SdlSound::Device {
+  struct Effect {
+    ChunkPtr chunk;  // null for a file that cannot play
+    std::uint64_t waitUs = 0;
+  };
   MusicPtr music;
-  std::map<std::string, ChunkPtr> chunks;
+  std::map<std::string, Effect> effects;
+  std::uint64_t bufferUs = 0;  // how much sound the device takes at a time
 
   ~Device() {
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
-    chunks.clear();
+    effects.clear();
     music.reset();
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 
-  Mix_Chunk* Chunk(const std::string& path) {
-    auto it = chunks.find(path);
-    if (it != chunks.end()) return it->second.get();
-    ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
-    if (!chunk) return nullptr;  // missing or unreadable: try again next time
-    return chunks.emplace(path, std::move(chunk)).first->second.get();
+  // Each file is read and checked once, as the headless backend does, and the
+  // mixer decodes exactly the checked sound.
+  const Effect& EffectOf(const std::string& path) {
+    auto it = effects.find(path);
+    if (it != effects.end()) return it->second;
+    Effect effect;
+    const WaveRead read = ReadWave(path);
+    std::string problem = read.problem;
+    if (read.sound) {
+      const std::vector<std::uint8_t> wave = read.sound->ToWaveFile();
+      effect.chunk.reset(
+          Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1));
+      effect.waitUs = read.sound->WaitUs();
+      if (!effect.chunk) problem = std::string("the mixer cannot play it (") + Mix_GetError() + ")";
+    }
+    if (!effect.chunk) std::fprintf(stderr, "%s\n", EffectProblemLine(path, problem).c_str());
+    return effects.emplace(path, std::move(effect)).first->second;
   }
 };
 
@@ -63,7 +83,7 @@ bool SdlSound::Open() {
     return false;
   }
   Mix_Init(MIX_INIT_MID);
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
     std::fprintf(stderr, "veltrane: no audio (%s); playing silently\n", Mix_GetError());
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -71,6 +91,11 @@ bool SdlSound::Open() {
   }
   Mix_AllocateChannels(1);
   device_ = std::make_unique<Device>();
+  int rate = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (Mix_QuerySpec(&rate, &format, &channels) != 0 && rate > 0)
+    device_->bufferUs = kBufferFrames * 1'000'000ull / static_cast<unsigned>(rate);
   failed_ = false;
   return true;
 }
@@ -97,28 +122,28 @@ void SdlSound::SendMusicCommand(const std::string& command) {
 
 void SdlSound::PlayWave(const std::string& path, WaveMode mode) {
   if (!Open()) return;
-  Mix_Chunk* chunk = device_->Chunk(path);
-  if (!chunk) return;
+  const Device::Effect& effect = device_->EffectOf(path);
+  if (!effect.chunk) return;
   if (mode == WaveMode::Loop) {
     // A looping sound waits its turn: it does not cut off what is playing.
     if (Mix_Playing(kWaveChannel)) return;
-    Mix_PlayChannel(kWaveChannel, chunk, -1);
+    Mix_PlayChannel(kWaveChannel, effect.chunk.get(), -1);
     return;
   }
   Mix_HaltChannel(kWaveChannel);
-  if (Mix_PlayChannel(kWaveChannel, chunk, 0) < 0) return;
+  if (Mix_PlayChannel(kWaveChannel, effect.chunk.get(), 0) < 0) return;
   if (mode == WaveMode::Wait) {
-    // However the device behaves, the wait ends a little after the sound would.
-    int freq = 44100, channels = 2;
-    Uint16 format = MIX_DEFAULT_FORMAT;
-    Mix_QuerySpec(&freq, &format, &channels);
-    const Uint64 bytesPerSecond =
-        static_cast<Uint64>(freq) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
-    const Uint64 limit =
-        SDL_GetTicks64() + 2000 + chunk->alen * 1000ull / std::max<Uint64>(1, bytesPerSecond);
-    while (Mix_Playing(kWaveChannel) && SDL_GetTicks64() < limit) {
+    // As long as the sound lasts and no longer, and never beyond the cap (the
+    // headless backend lets exactly that time pass), plus the one buffer the
+    // device may take to start it: cut short, a Morse tone would lose its tail.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end =
+        Clock::now() + std::chrono::microseconds(effect.waitUs + device_->bufferUs);
+    for (Clock::time_point now = Clock::now(); Mix_Playing(kWaveChannel) && now < end;
+         now = Clock::now()) {
       SDL_PumpEvents();  // keeps the window alive; the input stays queued
-      SDL_Delay(1);
+      std::this_thread::sleep_for(
+          std::min<Clock::duration>(end - now, std::chrono::milliseconds(1)));
     }
   }
 }
