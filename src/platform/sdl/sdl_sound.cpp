@@ -6,11 +6,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
+#include <deque>
 #include <map>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <thread>
 
+#include "platform/files.h"
 #include "platform/sdl/sdl_input.h"
+#include "platform/sound_font.h"
 #include "platform/wave_file.h"
 
 namespace vt {
@@ -30,6 +38,93 @@ using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFreer>;
 constexpr int kWaveChannel = 0;
 constexpr int kBufferFrames = 1024;
 
+// Loads and frees tracks in the order asked, off the main thread. Only loading
+// and freeing happen here; starting and stopping stay on the main thread, so a
+// track is never freed while it plays.
+class MusicLoader {
+ public:
+  struct Loaded {
+    std::uint64_t ticket = 0;
+    std::string path;
+    MusicPtr music;     // null when the track could not be opened
+    std::string error;  // then the mixer's reason
+  };
+
+  MusicLoader() : thread_([this] { Run(); }) {}
+  ~MusicLoader() {
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+  }
+  MusicLoader(const MusicLoader&) = delete;
+  MusicLoader& operator=(const MusicLoader&) = delete;
+
+  // Loads `path`; a later Load makes it stale, so it is skipped if not begun.
+  void Load(const std::string& path, std::uint64_t ticket) { Post({ticket, path, nullptr}); }
+  // Frees a track that no longer plays.
+  void Free(MusicPtr music) {
+    if (music) Post({0, {}, std::move(music)});
+  }
+  std::optional<Loaded> Take() {
+    std::lock_guard lock(mutex_);
+    if (done_.empty()) return std::nullopt;
+    Loaded loaded = std::move(done_.front());
+    done_.pop_front();
+    return loaded;
+  }
+
+ private:
+  struct Job {
+    std::uint64_t ticket;
+    std::string path;
+    MusicPtr toFree;
+  };
+
+  void Post(Job job) {
+    {
+      std::lock_guard lock(mutex_);
+      if (job.ticket != 0) latest_ = job.ticket;
+      jobs_.push_back(std::move(job));
+    }
+    wake_.notify_one();
+  }
+
+  void Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
+      if (jobs_.empty()) return;  // stopping, nothing left to free
+      Job job = std::move(jobs_.front());
+      jobs_.pop_front();
+      // Loads not begun are dropped when stopping or when a newer one waits.
+      if (job.ticket != 0 && (stop_ || job.ticket != latest_)) continue;
+      lock.unlock();
+      Loaded loaded;
+      if (job.ticket == 0) {
+        job.toFree.reset();
+      } else {
+        loaded.ticket = job.ticket;
+        loaded.path = job.path;
+        loaded.music.reset(Mix_LoadMUS(job.path.c_str()));
+        if (!loaded.music) loaded.error = Mix_GetError();
+      }
+      lock.lock();
+      if (job.ticket != 0) done_.push_back(std::move(loaded));
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<Job> jobs_;
+  std::deque<Loaded> done_;
+  std::uint64_t latest_ = 0;
+  bool stop_ = false;
+  std::thread thread_;  // last: starts once everything above exists
+};
+
 }  // namespace
 
 struct SdlSound::Device {
@@ -37,13 +132,22 @@ struct SdlSound::Device {
     ChunkPtr chunk;  // null for a file that cannot play
     std::uint64_t waitUs = 0;
   };
-  MusicPtr music;
   std::map<std::string, Effect> effects;
+  std::string soundFont;
   std::uint64_t bufferUs = 0;  // how much sound the device takes at a time
+
+  // The music: the track ready to play, and the load under way, if any.
+  MusicPtr music;
+  std::uint64_t ticket = 0;
+  bool loading = false;
+  bool playWhenLoaded = false;
+  std::set<std::string> reportedTracks;
+  std::unique_ptr<MusicLoader> loader = std::make_unique<MusicLoader>();
 
   ~Device() {
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+    loader.reset();  // finishes the load under way, frees what it was given
     effects.clear();
     music.reset();
     Mix_CloseAudio();
@@ -69,6 +173,34 @@ struct SdlSound::Device {
     if (!effect.chunk) std::fprintf(stderr, "%s\n", EffectProblemLine(path, problem).c_str());
     return effects.emplace(path, std::move(effect)).first->second;
   }
+
+  // Stops the track and lets it go; a load under way will be dropped.
+  void Close() {
+    Mix_HaltMusic();
+    loader->Free(std::move(music));
+    ++ticket;
+    loading = false;
+    playWhenLoaded = false;
+  }
+
+  void Update() {
+    while (std::optional<MusicLoader::Loaded> done = loader->Take()) {
+      if (!loading || done->ticket != ticket) {
+        loader->Free(std::move(done->music));  // closed or replaced meanwhile
+        continue;
+      }
+      loading = false;
+      if (!done->music) {
+        if (reportedTracks.insert(done->path).second)
+          std::fprintf(stderr, "Veltrane: cannot play the music %s: %s\n", done->path.c_str(),
+                       done->error.c_str());
+        continue;
+      }
+      music = std::move(done->music);
+      if (playWhenLoaded) Mix_PlayMusic(music.get(), 1);
+      playWhenLoaded = false;
+    }
+  }
 };
 
 SdlSound::SdlSound() = default;
@@ -90,7 +222,14 @@ bool SdlSound::Open() {
     return false;
   }
   Mix_AllocateChannels(1);
+  // Told explicitly: left alone, the mixer takes whatever font the system
+  // offers first, which may be ten times the size of the game's own.
+  const SoundFontChoice font =
+      ChooseSoundFont(std::getenv(kSoundFontVariable), GameSoundFontPaths(ExecutableFolder()));
+  if (!font.path.empty()) Mix_SetSoundFonts(font.path.c_str());
+  std::fprintf(stderr, "Veltrane: %s\n", font.line.c_str());
   device_ = std::make_unique<Device>();
+  device_->soundFont = font.path;
   int rate = 0;
   Uint16 format = 0;
   int channels = 0;
@@ -105,20 +244,31 @@ bool SdlSound::Ready() { return Open(); }
 void SdlSound::SendMusicCommand(const std::string& command) {
   const std::optional<MusicCommand> parsed = ParseMusicCommand(command);
   if (!parsed || !Open()) return;
+  Device& d = *device_;
+  d.Update();
   switch (parsed->kind) {
     case MusicCommand::Kind::Close:
-      Mix_HaltMusic();
-      device_->music.reset();
+      d.Close();
       break;
     case MusicCommand::Kind::Open:
-      Mix_HaltMusic();
-      device_->music.reset(Mix_LoadMUS(parsed->path.c_str()));
+      d.Close();
+      d.loader->Load(parsed->path, d.ticket);
+      d.loading = true;
       break;
     case MusicCommand::Kind::Play:
-      if (device_->music) Mix_PlayMusic(device_->music.get(), 1);
+      if (d.music)
+        Mix_PlayMusic(d.music.get(), 1);
+      else if (d.loading)
+        d.playWhenLoaded = true;
       break;
   }
 }
+
+void SdlSound::Update() {
+  if (device_) device_->Update();
+}
+
+bool SdlSound::MusicLoading() const { return device_ && device_->loading; }
 
 void SdlSound::PlayWave(const std::string& path, WaveMode mode) {
   if (!Open()) return;
@@ -150,6 +300,16 @@ void SdlSound::PlayWave(const std::string& path, WaveMode mode) {
 
 bool SdlSound::WavePlaying() { return device_ && Mix_Playing(kWaveChannel) != 0; }
 
-bool SdlSound::MusicPlaying() { return device_ && Mix_PlayingMusic() != 0; }
+bool SdlSound::MusicPlaying() {
+  Update();
+  return device_ && Mix_PlayingMusic() != 0;
+}
+
+std::string SdlSound::SoundFont() const { return device_ ? device_->soundFont : std::string(); }
+
+std::string SdlSound::MixerSoundFont() const {
+  const char* fonts = device_ ? Mix_GetSoundFonts() : nullptr;
+  return fonts ? fonts : "";
+}
 
 }  // namespace vt
