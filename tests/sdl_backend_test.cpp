@@ -110,6 +110,17 @@ bool FallsSilent(SdlSound& sound) {
   return true;
 }
 
+// True when the track being opened has loaded (or failed to) within `limit`;
+// tracks load in the background.
+bool LoadsWithin(SdlSound& sound, std::chrono::seconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  for (sound.Update(); sound.MusicLoading(); sound.Update()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
 // --- Pictures ----------------------------------------------------------------
 
 TEST_F(SdlBackendTest, PictureSurvivesSaveAndLoadExactly) {
@@ -420,12 +431,14 @@ TEST_F(SdlBackendTest, MusicFollowsItsCommands) {
   EXPECT_FALSE(sound.MusicPlaying());
   sound.SendMusicCommand("open " + PathOf("absent.mid") + " type sequencer alias BGmusic");
   sound.SendMusicCommand("play BGmusic");
+  ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   EXPECT_FALSE(sound.MusicPlaying());
 
   fs::create_directories(dir_ / "my music");
   WriteBytes("my music/Theme 01.mid", OneNoteMidi());
   sound.SendMusicCommand("open " + PathOf("my music/Theme 01.mid") +
                          " type sequencer alias BGmusic");
+  ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   EXPECT_FALSE(sound.MusicPlaying());  // opening does not start it
   sound.SendMusicCommand("PLAY bgmusic");
   EXPECT_FALSE(sound.MusicPlaying());

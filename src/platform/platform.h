@@ -116,6 +116,8 @@ class Platform {
 
   // --- Pictures and text ---------------------------------------------------
   virtual std::optional<Surface> LoadPicture(const std::string& path) = 0;
+  // Why the last LoadPicture gave nothing (see Media::LastPictureProblem).
+  virtual std::string LastPictureProblem() { return {}; }
   virtual TextRenderer& Text() = 0;
 
   // --- Sound ---------------------------------------------------------------

@@ -2,8 +2,9 @@
 #include "platform/headless/headless_platform.h"
 
 #include <cmath>
-#include <cstring>
-#include <fstream>
+#include <cstdio>
+
+#include "platform/wave_file.h"
 
 namespace vt {
 
@@ -130,39 +131,19 @@ std::optional<Surface> HeadlessPlatform::LoadPicture(const std::string& path) {
 
 void HeadlessPlatform::PlayWave(const std::string& name, const std::string& path, WaveMode mode) {
   effects.push_back({name, path, mode});
-  // Waiting for a sound takes its length of (virtual) time.
-  if (mode == WaveMode::Wait) nowUs_ += WaveDurationUs(path);
-}
-
-std::uint64_t WaveDurationUs(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return 0;
-  char riff[12];
-  if (!in.read(riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 ||
-      std::memcmp(riff + 8, "WAVE", 4) != 0)
-    return 0;
-  std::uint32_t byteRate = 0;
-  // Walk the chunks: "fmt " gives the byte rate, "data" the length.
-  for (int guard = 0; guard < 64; ++guard) {
-    char header[8];
-    if (!in.read(header, 8)) return 0;
-    std::uint32_t size = 0;
-    for (int i = 0; i < 4; ++i)
-      size |= static_cast<std::uint32_t>(static_cast<unsigned char>(header[4 + i])) << (8 * i);
-    if (std::memcmp(header, "fmt ", 4) == 0) {
-      char fmt[16];
-      if (size < 16 || !in.read(fmt, 16)) return 0;
-      for (int i = 0; i < 4; ++i)
-        byteRate |= static_cast<std::uint32_t>(static_cast<unsigned char>(fmt[8 + i])) << (8 * i);
-      in.seekg(size - 16 + (size & 1), std::ios::cur);
-    } else if (std::memcmp(header, "data", 4) == 0) {
-      if (byteRate == 0) return 0;
-      return static_cast<std::uint64_t>(size) * 1'000'000ULL / byteRate;
-    } else {
-      in.seekg(size + (size & 1), std::ios::cur);
+  auto known = effectWaits_.find(path);
+  if (known == effectWaits_.end()) {
+    const WaveRead read = ReadWave(path);
+    if (!read.sound) {
+      effectProblems.push_back(EffectProblemLine(path, read.problem));
+      std::fprintf(stderr, "%s\n", effectProblems.back().c_str());
     }
+    known =
+        effectWaits_.emplace(path, read.sound ? std::optional(read.sound->WaitUs()) : std::nullopt)
+            .first;
   }
-  return 0;
+  // Waiting for a sound takes its length of (virtual) time, up to the cap.
+  if (mode == WaveMode::Wait && known->second) nowUs_ += *known->second;
 }
 
 }  // namespace vt

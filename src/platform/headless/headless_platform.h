@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,9 @@ class HeadlessPlatform : public Platform {
     WaveMode mode;
   };
   std::vector<Effect> effects;
+  // Effect files that could not be played, each reported once (also on
+  // standard error), as the real backend reports them.
+  std::vector<std::string> effectProblems;
   std::vector<std::string> musicCommands;
   struct Message {
     std::string title;
@@ -84,6 +89,7 @@ class HeadlessPlatform : public Platform {
   int CreatePointer(const Surface& picture, int hotX, int hotY) override;
   void SetPointer(int id) override { pointer = id; }
   std::optional<Surface> LoadPicture(const std::string& path) override;
+  std::string LastPictureProblem() override { return media_.LastPictureProblem(); }
   TextRenderer& Text() override { return media_.Text(); }
   void SendMusicCommand(const std::string& command) override { musicCommands.push_back(command); }
   void PlayWave(const std::string& name, const std::string& path, WaveMode mode) override;
@@ -100,9 +106,9 @@ class HeadlessPlatform : public Platform {
   std::uint64_t waitUntilUs_ = 0;  // end of the wait at the queue's front, once started
   bool waitStarted_ = false;
   int pointers_ = 0;
+  // How long a wait for each effect file lasts, worked out on first use
+  // exactly as the real backend does; nullopt for a file that cannot play.
+  std::map<std::string, std::optional<std::uint64_t>> effectWaits_;
 };
-
-// Length of a PCM wave file in microseconds; 0 when it cannot be read.
-std::uint64_t WaveDurationUs(const std::string& path);
 
 }  // namespace vt

@@ -25,14 +25,17 @@ class MemoryMedia : public Media {
   std::map<std::string, Surface> files;
   std::optional<Surface> LoadPicture(const std::string& path) override {
     auto it = files.find(path);
+    problem_ = it == files.end() ? "it is missing" : "";
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
+  std::string LastPictureProblem() const override { return problem_; }
   TextRenderer& Text() override { return text_; }
   bool SavePng(const Surface&, const std::string&) override { return false; }
 
  private:
   FixedText text_;
+  std::string problem_;
 };
 
 }  // namespace vt

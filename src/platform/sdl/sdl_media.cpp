@@ -6,6 +6,9 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
+
+#include "platform/picture_header.h"
 
 namespace vt {
 namespace {
@@ -29,12 +32,30 @@ SdlMedia::~SdlMedia() {
 }
 
 std::optional<Surface> SdlMedia::LoadPicture(const std::string& path) {
-  SdlSurfacePtr loaded(IMG_Load(path.c_str()));
-  if (!loaded) return std::nullopt;
+  // The decoders allocate whatever the header asks for, so the header is
+  // checked first: a few bytes claiming a huge picture must not cost gigabytes.
+  PictureFile file = ReadPictureFile(path);
+  problem_ = std::move(file.problem);
+  if (!problem_.empty()) return std::nullopt;
+  SdlSurfacePtr loaded;
+  if (SDL_RWops* bytes =
+          SDL_RWFromConstMem(file.bytes.data(), static_cast<int>(file.bytes.size()))) {
+    loaded.reset(file.header.format == PictureFormat::Png ? IMG_LoadPNG_RW(bytes)
+                                                          : IMG_LoadBMP_RW(bytes));
+    SDL_RWclose(bytes);
+  }
+  std::vector<std::uint8_t>().swap(file.bytes);
+  if (!loaded || loaded->w != file.header.width || loaded->h != file.header.height) {
+    problem_ = "its picture data is damaged";
+    return std::nullopt;
+  }
   // Straight conversion, no blending: key-coloured pixels keep their exact value.
   SdlSurfacePtr argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-  if (!argb || argb->w <= 0 || argb->h <= 0) return std::nullopt;
-  if (SDL_LockSurface(argb.get()) != 0) return std::nullopt;
+  loaded.reset();
+  if (!argb || SDL_LockSurface(argb.get()) != 0) {
+    problem_ = "there is not enough memory for it";
+    return std::nullopt;
+  }
   Surface picture(argb->w, argb->h);
   for (int y = 0; y < argb->h; ++y) {
     const auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) +

@@ -14,13 +14,16 @@ class SdlMedia : public Media {
   SdlMedia(const SdlMedia&) = delete;
   SdlMedia& operator=(const SdlMedia&) = delete;
 
-  // Any format SDL2_image recognises by content, whatever the file's name.
+  // PNG or BMP, recognised by content whatever the file's name; the header is
+  // checked against the game's limits before anything is decoded.
   std::optional<Surface> LoadPicture(const std::string& path) override;
+  std::string LastPictureProblem() const override { return problem_; }
   TextRenderer& Text() override { return text_; }
   bool SavePng(const Surface& surface, const std::string& path) override;
 
  private:
   SdlTextRenderer text_;
+  std::string problem_;
 };
 
 }  // namespace vt

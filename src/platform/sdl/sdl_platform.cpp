@@ -44,6 +44,8 @@ using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFreer>;
 
 // Shown when SDL cannot tell (no display).
 constexpr DisplayMode kFallbackMode = {640, 480, 32};
+// How often a wait for input looks whether a track has finished loading.
+constexpr int kMusicCheckMs = 10;
 
 InputEvent MakeKey(InputEvent::Kind kind, int code, int shift) {
   InputEvent e;
@@ -334,6 +336,7 @@ void SdlPlatform::Delay(std::uint64_t us) {
   for (std::uint64_t now = NowUs(); now < end; now = NowUs()) {
     // Pumping keeps the window responsive; the events stay in SDL's queue.
     if (video_->ready) SDL_PumpEvents();
+    sound_->Update();
     std::this_thread::sleep_for(
         std::chrono::microseconds(std::min<std::uint64_t>(end - now, 5000)));
   }
@@ -350,6 +353,10 @@ std::optional<InputEvent> SdlPlatform::Pop() {
 
 bool SdlPlatform::Fill(int waitMs) {
   SDL_Event e;
+  // A track loading in the background starts playing from here: look in on
+  // it often enough that it starts within a frame of being ready.
+  sound_->Update();
+  if (sound_->MusicLoading()) waitMs = std::min(waitMs, kMusicCheckMs);
   if (waitMs > 0) {
     if (SDL_WaitEventTimeout(&e, waitMs)) video_->Translate(e, pending_);
   }

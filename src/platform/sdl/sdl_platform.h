@@ -52,6 +52,7 @@ class SdlPlatform : public Platform {
   std::optional<Surface> LoadPicture(const std::string& path) override {
     return media_.LoadPicture(path);
   }
+  std::string LastPictureProblem() override { return media_.LastPictureProblem(); }
   TextRenderer& Text() override { return media_.Text(); }
 
   void SendMusicCommand(const std::string& command) override;

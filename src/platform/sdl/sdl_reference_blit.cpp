@@ -20,7 +20,8 @@ SDL_Surface* Wrap(const Surface& s) {
 
 }  // namespace
 
-SdlKeyedBlit::SdlKeyedBlit(const Surface& source, Surface& destination, Color key)
+SdlKeyedBlit::SdlKeyedBlit(const Surface& source, Surface& destination, Color key,
+                           Encoding encoding)
     : surfaces_(std::make_unique<Surfaces>()) {
   surfaces_->source = Wrap(source);
   surfaces_->destination = Wrap(destination);
@@ -28,6 +29,7 @@ SdlKeyedBlit::SdlKeyedBlit(const Surface& source, Surface& destination, Color ke
     SDL_SetColorKey(surfaces_->source, SDL_TRUE,
                     SDL_MapRGB(surfaces_->source->format, RedOf(key), GreenOf(key), BlueOf(key)));
     SDL_SetSurfaceBlendMode(surfaces_->source, SDL_BLENDMODE_NONE);
+    if (encoding == Encoding::RunLength) SDL_SetSurfaceRLE(surfaces_->source, 1);
   }
 }
 

@@ -10,8 +10,14 @@ namespace vt {
 
 class SdlKeyedBlit {
  public:
+  // Plain tests every source pixel against the key on every blit; RunLength
+  // lets SDL encode the source's opaque runs once, on the first blit (its
+  // fastest keyed blit, meant for sources that do not change).
+  enum class Encoding { Plain, RunLength };
+
   // Wraps both surfaces' pixels (no copies); they must outlive this object.
-  SdlKeyedBlit(const Surface& source, Surface& destination, Color key = kKeyColor);
+  SdlKeyedBlit(const Surface& source, Surface& destination, Color key = kKeyColor,
+               Encoding encoding = Encoding::Plain);
   ~SdlKeyedBlit();
   SdlKeyedBlit(const SdlKeyedBlit&) = delete;
   SdlKeyedBlit& operator=(const SdlKeyedBlit&) = delete;

@@ -1,8 +1,16 @@
 // Music (one MIDI track under the alias BGmusic) and the one-at-a-time wave
 // player, on SDL2_mixer. The audio device opens on first use; without one,
 // every call does nothing.
+//
+// Opening a track makes the synthesiser read the whole sound font, which takes
+// from tens of milliseconds (the game's own font) to half a second (a large
+// one). So tracks load on a thread of their own: "open" and "close" return at
+// once, and a "play" that arrives while its track still loads starts it as soon
+// as the load is done. Update() hands finished loads over; the platform calls
+// it from its event loop.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -21,10 +29,18 @@ class SdlSound {
   bool Ready();
   void SendMusicCommand(const std::string& command);
   void PlayWave(const std::string& path, WaveMode mode);
+  // Starts a track whose load has finished, if it was asked to play. Cheap.
+  void Update();
+  // True while a track is being loaded.
+  bool MusicLoading() const;
   // True while a wave sounds (for tests and waits).
   bool WavePlaying();
-  // True while the music plays.
+  // True while the music plays (after handing over a finished load).
   bool MusicPlaying();
+  // The sound font the game chose, and the one the mixer will actually use
+  // (they differ only when no font was found); empty before the device opens.
+  std::string SoundFont() const;
+  std::string MixerSoundFont() const;
 
  private:
   struct Device;
