@@ -58,8 +58,9 @@ std::string ScriptFileText(const Script& script);
 std::optional<Script> ReadScriptFile(const std::string& path, std::vector<std::string>& problems);
 
 // Whether every line plays as meant: line forms, command order, numbers in range, speakers
-// with a portrait in `gameDir`, objects with a name, doors on a door of the district files in
-// `gameDir`, text that fits the window, no section twice. One "WHERE: ..." entry per fault.
+// with a portrait in `gameDir`, objects with a name, door lines on a door (or people who leave) of
+// the district files in `gameDir`, text that fits the window, no section twice. One "WHERE: ..."
+// entry per fault.
 std::vector<std::string> CheckScript(const Script& script, const std::string& gameDir);
 // What the game can ask for and the script lacks, by conversation and stage.
 std::vector<std::string> MissingSections(const Script& script, const std::string& gameDir);
