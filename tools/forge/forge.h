@@ -2,7 +2,7 @@
 // the game folder from the drawing code here and the sources in content/.
 //
 // Each family lives in its own folder (tiles/, figures/, scenes/, windows/, sound/,
-// districts/; README.md here lists them) and each family of pictures lists what it writes
+// districts/, script/; README.md here lists them) and each family of pictures lists what it writes
 // in a manifest (name, size, keyed or opaque), which the tests check file by file.
 #pragma once
 
@@ -52,6 +52,7 @@ void ForgeEffects(Output& out);        // Comm00.dat ... (sox)
 void ForgeMusic(Output& out);          // Vask01.dat - Vask15.dat (abc2midi)
 void ForgeSlots(Output& out);          // Zorl15.dat - Zorl19.dat, only when absent
 void ForgeDistricts(Output& out);      // Strategy01.dat - Strategy08.dat from content/districts
+void ForgeScript(Output& out);         // Morvane03.dat from content/script, checked
 
 std::vector<PictureSpec> BackgroundStripManifest();
 std::vector<PictureSpec> ObjectStripManifest();

@@ -2,7 +2,8 @@
 // forge --contact-sheet FILE.png GAME_DIR   one review picture of the forged pictures
 // forge --districts GAME_DIR CONTENT_DIR     compiles the district sources only
 // forge --district-source FILE N GAME_DIR    compiles one source (a draft) as district N
-// forge --check GAME_DIR                     checks the district files of a game folder
+// forge --check GAME_DIR [CONTENT_DIR]       checks the district files and the script of a game
+//                                            folder (the script from its sources when given)
 // forge --district-map N FILE.png GAME_DIR   one picture of district N, all screens
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 
 #include "districts/districts.h"
 #include "forge.h"
+#include "script/script.h"
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--contact-sheet") == 0) {
@@ -40,8 +42,10 @@ int main(int argc, char** argv) {
     for (const auto& e : out.Errors()) std::cerr << "forge: " << e << "\n";
     return out.Errors().empty() ? 0 : 1;
   }
-  if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
-    return forge::RunDistrictCheck(argv[2], std::cout) == 0 ? 0 : 1;
+  if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--check") == 0) {
+    const int districts = forge::RunDistrictCheck(argv[2], std::cout);
+    const int script = forge::RunScriptCheck(argv[2], argc == 4 ? argv[3] : "", std::cout);
+    return districts == 0 && script == 0 ? 0 : 1;
   }
   if (argc == 5 && std::strcmp(argv[1], "--district-map") == 0) {
     const int district = std::atoi(argv[2]);
@@ -59,7 +63,7 @@ int main(int argc, char** argv) {
                  "       forge --contact-sheet FILE.png GAME_DIR\n"
                  "       forge --districts GAME_DIR CONTENT_DIR\n"
                  "       forge --district-source FILE N GAME_DIR\n"
-                 "       forge --check GAME_DIR\n"
+                 "       forge --check GAME_DIR [CONTENT_DIR]\n"
                  "       forge --district-map N FILE.png GAME_DIR\n";
     return 2;
   }
@@ -76,6 +80,7 @@ int main(int argc, char** argv) {
   forge::ForgeMusic(out);
   forge::ForgeSlots(out);
   forge::ForgeDistricts(out);
+  forge::ForgeScript(out);  // after the portraits and districts it checks against
   for (const auto& e : out.Errors()) std::cerr << "forge: " << e << "\n";
   return out.Errors().empty() ? 0 : 1;
 }

@@ -103,6 +103,9 @@ std::vector<Finding> CheckDistrictModel(const DistrictModel& model, int district
 // barriers): the signs, switches, people and objects he can never stand in front of.
 std::vector<Finding> ReachNotes(const DistrictModel& model, int district);
 
+// Door objects: the codes a switch or a script's door line may open (88-95, 104-111).
+bool IsDoor(int code);
+
 // True when the hero may stand in cell (tr, tc): on the screen, and neither its background
 // nor its object blocks him.
 bool Walkable(const ScreenTiles& screen, int tr, int tc);

@@ -30,8 +30,6 @@ std::string CellName(int r, int c, int tr, int tc) {
 
 bool OnScreen(int tr, int tc) { return tr >= 1 && tr <= 12 && tc >= 1 && tc <= 20; }
 
-bool IsDoor(int code) { return (code >= 88 && code <= 95) || (code >= 104 && code <= 111); }
-
 bool IsSwitch(int code) { return code == 96 || code == 99 || code == 100 || code == 102; }
 
 // Background codes that start something when the hero acts on them.
@@ -79,6 +77,8 @@ std::string SwitchFacing(int code) {
 int Two(const std::string& s, std::size_t at) { return std::stoi(s.substr(at, 2)); }
 
 }  // namespace
+
+bool IsDoor(int code) { return (code >= 88 && code <= 95) || (code >= 104 && code <= 111); }
 
 bool Walkable(const ScreenTiles& s, int tr, int tc) {
   if (!OnScreen(tr, tc)) return false;

@@ -16,8 +16,6 @@ struct Cell {
   auto operator<=>(const Cell&) const = default;
 };
 
-bool IsDoor(int code) { return (code >= 88 && code <= 95) || (code >= 104 && code <= 111); }
-
 class Reach {
  public:
   explicit Reach(const DistrictModel& m) : m_(m) {}
