@@ -116,6 +116,7 @@ void GameSurfaces::ReleaseLarge() {
   SourceBMP.Release();
   PClip2.Release();
   PclipObjects.Release();
+  ObjectRuns = KeyedRuns();
 }
 
 void DrawHero(GameSurfaces& s, const WorldState& world, HeroPose pose) {

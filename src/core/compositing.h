@@ -3,6 +3,7 @@
 // only rebuilds a 70 × 70 patch around the hero from BG and copies it to GameBox.
 #pragma once
 
+#include "platform/keyed_runs.h"
 #include "platform/surface.h"
 #include "world/vocabulary.h"
 #include "world/world_state.h"
@@ -43,6 +44,11 @@ struct GameSurfaces {
   Surface TempBG;          // the patch around the hero
   Surface TempTextures;    // sized by whoever uses it
   Surface ClippedObject2;  // one foreground tile
+  // The foreground strip's tiles prepared for keyed drawing; made again whenever
+  // PclipObjects is loaded (PrepareObjects).
+  KeyedRuns ObjectRuns;
+
+  void PrepareObjects() { ObjectRuns = KeyedRuns(PclipObjects, kTile, kTile); }
 };
 
 // Redraws the hero at (HeroX, HeroY) of GameBox, facing HeroFacing, in the given pose,

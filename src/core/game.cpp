@@ -36,7 +36,8 @@ void Game::PlaySound(std::string_view effect) { vt::PlaySound(platform, world, f
 bool Game::LoadPicture(Surface& into, std::string_view name) {
   auto picture = platform.LoadPicture(Path(name));
   if (!picture) {
-    ReportOnce("cannot read the picture " + Path(name));
+    const std::string why = platform.LastPictureProblem();
+    ReportOnce("cannot read the picture " + Path(name) + (why.empty() ? "" : ": " + why));
     return false;
   }
   into = std::move(*picture);

@@ -290,11 +290,8 @@ class Script {
     // through the transparent parts of the thrown one.
     RedrawBackground(p.cy, p.cx);
     GameSurfaces& s = game_.surfaces;
-    s.ClippedObject.Resize(kTile, kTile, kKeyColor);
-    Copy(s.ClippedObject, 0, 0, s.PclipObjects, f * kTile, 0, kTile, kTile);
     for (Surface* target : {&s.GameBox, &s.BG})
-      TransparentBlt(*target, *target, s.ClippedObject, kTile, kTile, p.cx * kTile - 45,
-                     p.cy * kTile - 45);
+      s.ObjectRuns.Draw(*target, p.cx * kTile - 45, p.cy * kTile - 45, f);
   }
 
   // True when a sign was shown (the procedure stops); false to go on.

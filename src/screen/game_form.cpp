@@ -138,6 +138,7 @@ void GameForm::Form_Load() {
   // A strip whose marker pixel is not transparent was saved wrongly: use the spare.
   if ((s.PclipObjects.At(280, 0) & 0x00FFFFFF) != kKeyColor)
     game_.LoadPicture(s.PclipObjects, "Morvane17.dat");
+  s.PrepareObjects();
   SetGameBoxPointer(w.MouseWalkOn ? "Morvane19.dat" : "Morvane18.dat");
 }
 

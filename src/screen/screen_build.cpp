@@ -43,10 +43,7 @@ void GameForm::SetScreen() {
       std::int16_t& f = w.FrontTiles[row][col];
       if (cells && w.CellChanged[w.District][w.ScreenRow][w.ScreenCol][row][col])
         f = ChangedForm(f);
-      if (f == kNoTile) continue;
-      s.ClippedObject.Clear(kKeyColor);
-      Copy(s.ClippedObject, 0, 0, s.PclipObjects, kTile * f, 0, kTile, kTile);
-      TransparentBlt(s.GameBox, s.GameBox, s.ClippedObject, kTile, kTile, CellX(col), CellY(row));
+      if (f != kNoTile) s.ObjectRuns.Draw(s.GameBox, CellX(col), CellY(row), f);
     }
   }
   s.BG = s.GameBox;
