@@ -60,10 +60,9 @@ void BM_MusicChange(benchmark::State& state) {
   int track = 1;
   for (auto _ : state) {
     const Clock::time_point change = Clock::now();
-    timed([&] { sound.SendMusicCommand("close BGmusic"); });
-    timed(
-        [&] { sound.SendMusicCommand("open " + Track(track) + " type sequencer alias BGmusic"); });
-    timed([&] { sound.SendMusicCommand("play BGmusic"); });
+    timed([&] { sound.SendMusic({MusicCommand::Kind::Close, {}}); });
+    timed([&] { sound.SendMusic({MusicCommand::Kind::Open, Track(track)}); });
+    timed([&] { sound.SendMusic({MusicCommand::Kind::Play, {}}); });
     bool playing = false;
     for (int frame = 0; frame < 64 * 10 && !playing; ++frame) {
       std::this_thread::sleep_for(std::chrono::microseconds(15625));
@@ -73,7 +72,7 @@ void BM_MusicChange(benchmark::State& state) {
     untilPlayingMs += std::chrono::duration<double, std::milli>(Clock::now() - change).count();
     track = track % 15 + 1;
   }
-  sound.SendMusicCommand("close BGmusic");
+  sound.SendMusic({MusicCommand::Kind::Close, {}});
   state.counters["longest_stall_ms"] = longestMs;
   state.counters["until_playing_ms"] =
       untilPlayingMs /

@@ -65,9 +65,9 @@ bool LoadsWithin(SdlSound& sound, std::chrono::seconds limit) {
   return true;
 }
 
-std::string OpenCommand(const std::string& path) {
-  return "open " + path + " type sequencer alias BGmusic";
-}
+MusicCommand OpenCommand(const std::string& path) { return {MusicCommand::Kind::Open, path}; }
+const MusicCommand kPlay{MusicCommand::Kind::Play, {}};
+const MusicCommand kClose{MusicCommand::Kind::Close, {}};
 
 TEST_F(MusicTest, TheGamesFontUnlessThePlayerNamesAUsableOne) {
   const std::string beside = FakeFont("TimGM6mb.sf2");
@@ -131,31 +131,31 @@ TEST_F(MusicTest, TracksLoadWithoutHoldingUpTheCaller) {
   SdlSound sound;
   if (!sound.Ready()) GTEST_SKIP() << "no audio device";
   const std::string track = std::string(VELTRANE_GAME_DIR) + "/Vask01.dat";
-  sound.SendMusicCommand(OpenCommand(track));
-  sound.SendMusicCommand("play BGmusic");
+  sound.SendMusic(OpenCommand(track));
+  sound.SendMusic(kPlay);
   // The commands have returned; the track is handed over by Update only.
   EXPECT_TRUE(sound.MusicLoading());
   ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   EXPECT_TRUE(sound.MusicPlaying());  // the play asked for during the load
 
   // Closed while loading: the track, once loaded, is let go and never heard.
-  sound.SendMusicCommand(OpenCommand(std::string(VELTRANE_GAME_DIR) + "/Vask02.dat"));
-  sound.SendMusicCommand("play BGmusic");
-  sound.SendMusicCommand("close BGmusic");
+  sound.SendMusic(OpenCommand(std::string(VELTRANE_GAME_DIR) + "/Vask02.dat"));
+  sound.SendMusic(kPlay);
+  sound.SendMusic(kClose);
   EXPECT_FALSE(sound.MusicLoading());
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_FALSE(sound.MusicPlaying());
 
   // Replaced while loading: only the last track asked for plays.
-  sound.SendMusicCommand(OpenCommand(std::string(VELTRANE_GAME_DIR) + "/Vask03.dat"));
-  sound.SendMusicCommand(OpenCommand((dir_ / "absent.mid").string()));
-  sound.SendMusicCommand("play BGmusic");
+  sound.SendMusic(OpenCommand(std::string(VELTRANE_GAME_DIR) + "/Vask03.dat"));
+  sound.SendMusic(OpenCommand((dir_ / "absent.mid").string()));
+  sound.SendMusic(kPlay);
   ::testing::internal::CaptureStderr();
   ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_FALSE(sound.MusicPlaying());
   // A track that cannot be opened is reported once.
-  sound.SendMusicCommand(OpenCommand((dir_ / "absent.mid").string()));
+  sound.SendMusic(OpenCommand((dir_ / "absent.mid").string()));
   ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   const std::string said = ::testing::internal::GetCapturedStderr();
   const std::string line = "cannot play the music " + (dir_ / "absent.mid").string();

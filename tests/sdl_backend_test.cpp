@@ -297,23 +297,6 @@ TEST(SdlInputTest, WindowPixelsMapThroughTheLetterbox) {
   EXPECT_EQ(p.y, 60);
 }
 
-TEST(SdlInputTest, MusicCommandsParseExactly) {
-  auto open = ParseMusicCommand("open /games/my music/Theme 02.mid type sequencer alias BGmusic");
-  ASSERT_TRUE(open);
-  EXPECT_EQ(open->kind, MusicCommand::Kind::Open);
-  EXPECT_EQ(open->path, "/games/my music/Theme 02.mid");
-  open = ParseMusicCommand("open \"/a b/c.mid\" type sequencer alias BGmusic");
-  ASSERT_TRUE(open);
-  EXPECT_EQ(open->path, "/a b/c.mid");
-  EXPECT_EQ(ParseMusicCommand("play BGmusic")->kind, MusicCommand::Kind::Play);
-  EXPECT_EQ(ParseMusicCommand("close BGmusic")->kind, MusicCommand::Kind::Close);
-
-  for (const char* bad :
-       {"", "play", "play BGmusic ", "stop BGmusic", "open  type sequencer alias BGmusic",
-        "open x.mid type sequencer alias Other", "open x.mid"})
-    EXPECT_FALSE(ParseMusicCommand(bad)) << bad;
-}
-
 // --- The platform under the dummy drivers -------------------------------------
 
 TEST_F(SdlBackendTest, OnlyOneCopyHoldsTheLock) {
@@ -427,26 +410,23 @@ TEST_F(SdlBackendTest, WavesPlayOneAtATime) {
 TEST_F(SdlBackendTest, MusicFollowsItsCommands) {
   SdlSound sound;
   if (!sound.Ready()) GTEST_SKIP() << "no audio device";
-  sound.SendMusicCommand("play BGmusic");  // nothing open yet
+  sound.SendMusic({MusicCommand::Kind::Play, {}});  // nothing open yet
   EXPECT_FALSE(sound.MusicPlaying());
-  sound.SendMusicCommand("open " + PathOf("absent.mid") + " type sequencer alias BGmusic");
-  sound.SendMusicCommand("play BGmusic");
+  sound.SendMusic({MusicCommand::Kind::Open, PathOf("absent.mid")});
+  sound.SendMusic({MusicCommand::Kind::Play, {}});
   ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   EXPECT_FALSE(sound.MusicPlaying());
 
   fs::create_directories(dir_ / "my music");
   WriteBytes("my music/Theme 01.mid", OneNoteMidi());
-  sound.SendMusicCommand("open " + PathOf("my music/Theme 01.mid") +
-                         " type sequencer alias BGmusic");
+  sound.SendMusic({MusicCommand::Kind::Open, PathOf("my music/Theme 01.mid")});
   ASSERT_TRUE(LoadsWithin(sound, std::chrono::seconds(10)));
   EXPECT_FALSE(sound.MusicPlaying());  // opening does not start it
-  sound.SendMusicCommand("PLAY bgmusic");
-  EXPECT_FALSE(sound.MusicPlaying());
-  sound.SendMusicCommand("play BGmusic");
+  sound.SendMusic({MusicCommand::Kind::Play, {}});
   EXPECT_TRUE(sound.MusicPlaying());
-  sound.SendMusicCommand("close BGmusic");
+  sound.SendMusic({MusicCommand::Kind::Close, {}});
   EXPECT_FALSE(sound.MusicPlaying());
-  sound.SendMusicCommand("play BGmusic");  // closed: nothing to play
+  sound.SendMusic({MusicCommand::Kind::Play, {}});  // closed: nothing to play
   EXPECT_FALSE(sound.MusicPlaying());
 }
 

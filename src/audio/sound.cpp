@@ -74,12 +74,12 @@ void PlayMusic(Platform& platform, const std::string& folder, int track) {
     std::snprintf(name, sizeof name, "Vask%02d.dat", track);
     path = DataPath(folder, name);
   }
-  platform.SendMusicCommand("open " + path + " type sequencer alias BGmusic");
+  platform.SendMusic({MusicCommand::Kind::Open, path});
   ResumeMusic(platform);
 }
 
-void CloseMusic(Platform& platform) { platform.SendMusicCommand("close BGmusic"); }
+void CloseMusic(Platform& platform) { platform.SendMusic({MusicCommand::Kind::Close, {}}); }
 
-void ResumeMusic(Platform& platform) { platform.SendMusicCommand("play BGmusic"); }
+void ResumeMusic(Platform& platform) { platform.SendMusic({MusicCommand::Kind::Play, {}}); }
 
 }  // namespace vt

@@ -63,6 +63,28 @@ struct DisplayMode {
 // plays), block until the end, or repeat without cutting off a playing sound.
 enum class WaveMode { Async, Wait, Loop };
 
+// A command to the music device, the sequencer the game calls BGmusic: open a MIDI
+// file on it, play what it holds, or close it.
+struct MusicCommand {
+  enum class Kind { Open, Play, Close };
+  Kind kind = Kind::Close;
+  std::string path;  // Open only; an empty path opens nothing
+
+  // As the device's command language writes it ("open PATH type sequencer alias
+  // BGmusic", "play BGmusic", "close BGmusic"), for the record.
+  std::string Text() const {
+    switch (kind) {
+      case Kind::Open:
+        return "open " + path + " type sequencer alias BGmusic";
+      case Kind::Play:
+        return "play BGmusic";
+      case Kind::Close:
+        break;
+    }
+    return "close BGmusic";
+  }
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -121,9 +143,8 @@ class Platform {
   virtual TextRenderer& Text() = 0;
 
   // --- Sound ---------------------------------------------------------------
-  // The music device: "open PATH type sequencer alias BGmusic", "play BGmusic",
-  // "close BGmusic". Unknown commands and failures are ignored.
-  virtual void SendMusicCommand(const std::string& command) = 0;
+  // The music device; failures (a path that opens nothing) are ignored.
+  virtual void SendMusic(const MusicCommand& command) = 0;
   // Plays a wave file; `name` is the effect's name, kept for the record.
   virtual void PlayWave(const std::string& name, const std::string& path, WaveMode mode) = 0;
 };

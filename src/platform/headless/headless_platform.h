@@ -91,7 +91,7 @@ class HeadlessPlatform : public Platform {
   std::optional<Surface> LoadPicture(const std::string& path) override;
   std::string LastPictureProblem() override { return media_.LastPictureProblem(); }
   TextRenderer& Text() override { return media_.Text(); }
-  void SendMusicCommand(const std::string& command) override { musicCommands.push_back(command); }
+  void SendMusic(const MusicCommand& command) override { musicCommands.push_back(command.Text()); }
   void PlayWave(const std::string& name, const std::string& path, WaveMode mode) override;
 
  private:

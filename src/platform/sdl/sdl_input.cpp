@@ -86,21 +86,4 @@ CanvasPoint WindowToCanvas(int wx, int wy, Rect box, Rect view) {
           view.y + FloorDiv(static_cast<long long>(wy - box.y) * view.h, box.h)};
 }
 
-std::optional<MusicCommand> ParseMusicCommand(std::string_view command) {
-  if (command == "close BGmusic") return MusicCommand{MusicCommand::Kind::Close, {}};
-  if (command == "play BGmusic") return MusicCommand{MusicCommand::Kind::Play, {}};
-  constexpr std::string_view kOpen = "open ";
-  constexpr std::string_view kTail = " type sequencer alias BGmusic";
-  if (command.size() <= kOpen.size() + kTail.size() || !command.starts_with(kOpen) ||
-      !command.ends_with(kTail))
-    return std::nullopt;
-  std::string_view path =
-      command.substr(kOpen.size(), command.size() - kOpen.size() - kTail.size());
-  // A quoted path is the same path.
-  if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
-    path = path.substr(1, path.size() - 2);
-  if (path.empty()) return std::nullopt;
-  return MusicCommand{MusicCommand::Kind::Open, std::string(path)};
-}
-
 }  // namespace vt

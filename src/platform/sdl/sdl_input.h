@@ -32,14 +32,5 @@ struct CanvasPoint {
 CanvasPoint WindowToCanvas(int wx, int wy, Rect box, Rect view);
 
 // The music device's three commands.
-struct MusicCommand {
-  enum class Kind { Open, Play, Close };
-  Kind kind = Kind::Close;
-  std::string path;  // Open only
-};
-
-// Parses "open PATH type sequencer alias BGmusic", "play BGmusic" and
-// "close BGmusic"; nullopt for anything else.
-std::optional<MusicCommand> ParseMusicCommand(std::string_view command);
 
 }  // namespace vt

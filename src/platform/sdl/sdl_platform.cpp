@@ -515,9 +515,7 @@ void SdlPlatform::SetPointer(int pointer) {
 
 // --- Sound -----------------------------------------------------------------
 
-void SdlPlatform::SendMusicCommand(const std::string& command) {
-  sound_->SendMusicCommand(command);
-}
+void SdlPlatform::SendMusic(const MusicCommand& command) { sound_->SendMusic(command); }
 
 void SdlPlatform::PlayWave(const std::string& /*name*/, const std::string& path, WaveMode mode) {
   sound_->PlayWave(path, mode);

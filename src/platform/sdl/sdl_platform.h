@@ -55,7 +55,7 @@ class SdlPlatform : public Platform {
   std::string LastPictureProblem() override { return media_.LastPictureProblem(); }
   TextRenderer& Text() override { return media_.Text(); }
 
-  void SendMusicCommand(const std::string& command) override;
+  void SendMusic(const MusicCommand& command) override;
   void PlayWave(const std::string& name, const std::string& path, WaveMode mode) override;
 
  private:

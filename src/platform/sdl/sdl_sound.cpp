@@ -241,18 +241,18 @@ bool SdlSound::Open() {
 
 bool SdlSound::Ready() { return Open(); }
 
-void SdlSound::SendMusicCommand(const std::string& command) {
-  const std::optional<MusicCommand> parsed = ParseMusicCommand(command);
-  if (!parsed || !Open()) return;
+void SdlSound::SendMusic(const MusicCommand& command) {
+  if (!Open()) return;
   Device& d = *device_;
   d.Update();
-  switch (parsed->kind) {
+  switch (command.kind) {
     case MusicCommand::Kind::Close:
       d.Close();
       break;
     case MusicCommand::Kind::Open:
       d.Close();
-      d.loader->Load(parsed->path, d.ticket);
+      if (command.path.empty()) break;  // opens nothing
+      d.loader->Load(command.path, d.ticket);
       d.loading = true;
       break;
     case MusicCommand::Kind::Play:

@@ -27,7 +27,7 @@ class SdlSound {
 
   // Opens the audio device if need be; false when there is none.
   bool Ready();
-  void SendMusicCommand(const std::string& command);
+  void SendMusic(const MusicCommand& command);
   void PlayWave(const std::string& path, WaveMode mode);
   // Starts a track whose load has finished, if it was asked to play. Cheap.
   void Update();
