@@ -22,7 +22,8 @@ constexpr int kPortraitX = 10;
 constexpr int kPortraitY = 15;
 constexpr int kFirstInterval = 10;  // the first line types at 10 ms, every later one at 1 ms
 constexpr int kNextInterval = 1;
-constexpr Color kButtonColor = Rgb(240, 220, 140);
+constexpr Color kButtonColor = Rgb(240, 220, 140);       // on the speech background
+constexpr Color kThoughtButtonColor = Rgb(110, 70, 30);  // on the pale thought paper
 constexpr Color kMissingBackground = Rgb(30, 34, 44);
 
 // The hero's thoughts and the unspoken (things, narration) are on the lighter background.
@@ -212,6 +213,7 @@ void TalkForm::SetBackground(bool thought) {
       Picture.Width() != Bounds.w || Picture.Height() != Bounds.h)
     Picture.Resize(Bounds.w, Bounds.h, kMissingBackground);
   textColor_ = thought ? kBlack : kWhite;
+  Label1->ForeColor = thought ? kThoughtButtonColor : kButtonColor;
   rows_.assign(1, std::string());
   penX_ = kPenX;
   penY_ = kPenY;
@@ -295,8 +297,7 @@ void TalkForm::FinishLine() {
   Timer1->SetEnabled(false);
   const std::string& next = Line(LineNo);
   const bool more = !next.empty() && KindOf(next) != ScriptLineKind::Door;
-  Label1->Caption = more ? "MORE" : "DONE";
-  Label1->Visible = true;
+  SetButton(more ? "MORE" : "DONE");
 }
 
 // --- Commands, pass phrases, doors ---------------------------------------------
@@ -341,8 +342,7 @@ void TalkForm::AskPassPhrase(const std::string& line) {
   SetFocus(Text1);
   Timer1->SetEnabled(false);
   SetPointer(false);
-  Label1->Caption = "SAY PASSWORD";
-  Label1->Visible = true;
+  SetButton("SAY PASSWORD");
 }
 
 void TalkForm::CheckPassPhrase() {
@@ -359,6 +359,7 @@ void TalkForm::CheckPassPhrase() {
     Lines[1] = "00 " + said + ".";
     LineNo = 1;
     Label1->Caption = "MORE";
+    Label1->Font = Times(9.75, true);
     if (game_.world.District == 8) game_.world.ScriptFlag2 = true;
   } else {
     LineNo = 2;
@@ -405,6 +406,13 @@ void TalkForm::OpenDoor(const std::string& line) {
 }
 
 // --- Advancing -----------------------------------------------------------------
+
+void TalkForm::SetButton(const char* caption) {
+  Label1->Caption = caption;
+  // The long caption is set smaller, so that it stays on the button.
+  Label1->Font = Times(std::string_view(caption).size() > 4 ? 6.75 : 9.75, true);
+  Label1->Visible = true;
+}
 
 void TalkForm::Advance() {
   Label1->Visible = false;

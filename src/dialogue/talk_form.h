@@ -60,6 +60,7 @@ class TalkForm : public Form {
   void CheckPassPhrase();
   void OpenDoor(const std::string& line);
   void Advance();
+  void SetButton(const char* caption);
   void SetBackground(bool thought);
   void SetPointer(bool busy);
   void RestartTimer(int intervalMs);
