@@ -12,13 +12,13 @@ namespace forge {
 namespace {
 
 // A forge run names only the first few gaps; `forge --check` lists them all.
-inline constexpr std::size_t kWarningsShown = 10;
+inline constexpr std::size_t kGapsShown = 10;
 
 std::string ScriptFolder(const std::string& contentDir) { return contentDir + "/script"; }
 
 }  // namespace
 
-// Faults of form and of the line rules fail the forge and leave no file; gaps are warnings.
+// Faults of form and of the line rules fail the forge and leave no file; gaps fail it too.
 void ForgeScript(Output& out) {
   const auto files = ScriptSourceFiles(ScriptFolder(out.ContentDir()));
   const std::string target = out.GamePath(std::string(vt::kScriptFile));
@@ -36,14 +36,14 @@ void ForgeScript(Output& out) {
     for (const auto& e : errors) out.Fail(e);
     return;
   }
-  // A script being written is still played; the check and the script test fail until it is
-  // complete.
+  // A conversation the game can ask for and the script lacks fails the build too: the
+  // player would meet a speechless person.
   const auto missing = MissingSections(script, out.GameDir());
-  for (std::size_t i = 0; i < missing.size() && i < kWarningsShown; ++i)
-    std::cerr << "forge: warning: " << missing[i] << "\n";
-  if (missing.size() > kWarningsShown)
-    std::cerr << "forge: warning: " << missing.size() - kWarningsShown
-              << " more gaps in the script (forge --check GAME_DIR CONTENT_DIR lists them)\n";
+  for (std::size_t i = 0; i < missing.size() && i < kGapsShown; ++i)
+    out.Fail(missing[i]);
+  if (missing.size() > kGapsShown)
+    out.Fail(std::to_string(missing.size() - kGapsShown) +
+             " more gaps in the script (forge --check GAME_DIR CONTENT_DIR lists them)");
   const std::string bytes = ScriptFileText(script);
   if (FileBytes(target) == bytes) return;
   std::ofstream file(target, std::ios::binary);
