@@ -15,6 +15,7 @@
 #include "platform/headless/memory_media.h"
 #include "platform/sdl/sdl_sound.h"
 #include "platform/wave_file.h"
+#include "scratch_folder.h"
 
 namespace vt {
 namespace {
@@ -25,7 +26,9 @@ void PutLe(std::vector<std::uint8_t>& out, std::uint32_t v, int n) {
   for (int i = 0; i < n; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-void PutId(std::vector<std::uint8_t>& out, const char* id) { out.insert(out.end(), id, id + 4); }
+void PutId(std::vector<std::uint8_t>& out, const char* id) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(id[i]));
+}
 
 // A wave file described field by field, so that each field can lie.
 struct WaveSpec {
@@ -146,24 +149,13 @@ WaveSpec LongSound() {
   return spec;
 }
 
-class EffectFiles : public ::testing::Test {
+class EffectFiles : public test::ScratchFolder {
  protected:
+  EffectFiles() : ScratchFolder("veltrane-effects-") {}
   void SetUp() override {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    dir_ = fs::temp_directory_path() /
-           ("veltrane-effects-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
+    ScratchFolder::SetUp();
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path;
-  }
-  fs::path dir_;
 };
 
 TEST(WaveFile, LengthComesFromTheSamplesPresent) {

@@ -13,6 +13,7 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/picture_header.h"
 #include "platform/sdl/sdl_media.h"
+#include "scratch_folder.h"
 #include "shell/shell.h"
 
 namespace vt {
@@ -82,24 +83,13 @@ long PeakMegabytes() {
   return usage.ru_maxrss / 1024;
 }
 
-class PictureLimits : public ::testing::Test {
+class PictureLimits : public test::ScratchFolder {
  protected:
+  PictureLimits() : ScratchFolder("veltrane-pictures-") {}
   void SetUp() override {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
-    dir_ = fs::temp_directory_path() /
-           ("veltrane-pictures-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
+    ScratchFolder::SetUp();
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path;
-  }
-  fs::path dir_;
 };
 
 TEST(PictureHeader, SizesAreReadAndLimitedFromTheFirstBytes) {

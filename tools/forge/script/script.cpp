@@ -39,8 +39,7 @@ void ForgeScript(Output& out) {
   // A conversation the game can ask for and the script lacks fails the build too: the
   // player would meet a speechless person.
   const auto missing = MissingSections(script, out.GameDir());
-  for (std::size_t i = 0; i < missing.size() && i < kGapsShown; ++i)
-    out.Fail(missing[i]);
+  for (std::size_t i = 0; i < missing.size() && i < kGapsShown; ++i) out.Fail(missing[i]);
   if (missing.size() > kGapsShown)
     out.Fail(std::to_string(missing.size() - kGapsShown) +
              " more gaps in the script (forge --check GAME_DIR CONTENT_DIR lists them)");
