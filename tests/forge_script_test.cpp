@@ -312,7 +312,9 @@ TEST_F(ScriptTest, TheForgeWritesTheScriptAndNoneFromAFaultySource) {
   WriteAll(sources / "notes.md", "conv 9/0\n");
   forge::Output good(dir.string(), (dir / "content").string());
   forge::ForgeScript(good);
-  EXPECT_TRUE(good.Errors().empty()) << Joined(good.Errors());
+  // Sound but far from complete: written, and the run fails naming what is missing.
+  EXPECT_TRUE(Has(Joined(good.Errors()), "Strategy02.dat: not in the game folder"));
+  EXPECT_TRUE(Has(Joined(good.Errors()), "more gaps in the script"));
   EXPECT_EQ(forge::FileBytes(target),
             "Conv003 stage 0\r\n05 Melons!\r\n\r\nConv004 stage 0\r\n06 Dresses!\r\n\r\nEOF\r\n");
 
