@@ -54,12 +54,13 @@ class Morse : public test::GameFixture {
   MorseForm& unit() { return shell->morseForm; }
   // Opens the unit and presses `keys` in turn; returns when they are used up,
   // with the unit still open unless a key closed it.
-  void Use(std::initializer_list<int> keys) {
+  void Use(std::initializer_list<int> keys, int thenWaitMs = 0) {
     platform.feeder = nullptr;
     for (int k : keys) {
       platform.PushKey(k);
       platform.PushWait(10);
     }
+    if (thenWaitMs > 0) platform.PushWait(thenWaitMs);
     try {
       shell->ShowMorse();
     } catch (const ScriptEnded&) {
@@ -105,6 +106,18 @@ TEST_F(Morse, FirstUseReceivesTheBriefing) {
   EXPECT_TRUE(w->IncomingText.empty());
   EXPECT_EQ(Status(), "NO INCOMING TRANSMISSIONS");
   EXPECT_FALSE(GetEnabled());
+}
+
+TEST_F(Morse, TheStatusBlinksOnlyWhileSomethingIsSaid) {
+  constexpr Color kBright = Rgb(0, 255, 0);
+  constexpr Color kDark = Rgb(0, 128, 0);
+  Use({}, 520);
+  EXPECT_EQ(unit().Status->ForeColor, kDark);
+  Use({}, 1020);  // opened afresh: bright, dark after 500 ms, bright again after 1000 ms
+  EXPECT_EQ(unit().Status->ForeColor, kBright);
+  Use({kG}, 1520);
+  EXPECT_EQ(Status(), "NO INCOMING TRANSMISSIONS");
+  EXPECT_EQ(unit().Status->ForeColor, kBright);
 }
 
 TEST_F(Morse, EveryTransmissionTakesTheNextNumber) {
