@@ -16,6 +16,7 @@
 #include "interaction/sign_form.h"
 #include "screen/game_form.h"
 #include "shell/mode_form.h"
+#include "transmission/morse_form.h"
 
 namespace vt {
 
@@ -38,6 +39,7 @@ class Shell final : public Windows {
   GameForm gameForm;
   SignForm signForm;
   TalkForm talkForm;
+  MorseForm morseForm;
 
   GameScreen& Screen() override { return gameForm; }
   void ShowTalk() override;

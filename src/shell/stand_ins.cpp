@@ -11,11 +11,6 @@ void Closed(Game& game) { game.world.KeysUsed = false; }
 
 }  // namespace
 
-void Shell::ShowMorse() {
-  game.Request("MorseForm");
-  Closed(game);
-}
-
 void Shell::ShowMap(std::string_view backTo) {
   game.Request("MapForm " + std::string(backTo));
   Closed(game);

@@ -8,6 +8,7 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/text.h"
 #include "tools/runner/world_dump.h"
+#include "transmission/morse_form.h"
 
 namespace vt {
 
@@ -51,6 +52,18 @@ Json DumpWindows(const Ui& ui) {
       Json rows = Json::MakeArray();
       for (const std::string& row : talk->Rows()) rows.Push(Cp1252ToUtf8(row));
       w.Set("rows", std::move(rows));
+    }
+    if (const auto* morse = dynamic_cast<const MorseForm*>(f)) {
+      // The terminal's lines as printed, the status line and the reports waiting.
+      Json lines = Json::MakeArray();
+      for (const std::string& line : morse->Screen().Lines()) lines.Push(Cp1252ToUtf8(line));
+      w.Set("terminal", std::move(lines));
+      w.Set("status", Cp1252ToUtf8(morse->Status->Caption));
+      w.Set("statuscolor", ColorText(morse->Status->ForeColor));
+      Json pending = Json::MakeArray();
+      for (const auto& [index, line] : morse->Label2)
+        if (line->Visible) pending.Push(Cp1252ToUtf8(line->Caption));
+      w.Set("pending", std::move(pending));
     }
     windows.Set(f->Name(), std::move(w));
   }
