@@ -13,7 +13,8 @@ Shell::Shell(Platform& platform, std::string folder)
       infoForm(game),
       gameForm(game),
       signForm(game),
-      talkForm(game) {
+      talkForm(game),
+      mapForm(game) {
   // Closing the window leaves through the one orderly exit.
   game.ui.OnQuitRequest = [this] { ExitGame(game); };
 }
@@ -33,6 +34,12 @@ void Shell::ShowTalk() {
   // Every conversation opened is logged by number, so scripts can follow the story.
   game.Request("TalkForm " + std::to_string(game.world.TalkScene));
   talkForm.Play(gameForm);
+}
+
+void Shell::ShowMap(std::string_view backTo) {
+  // Logged with its way back, so scripts can follow the journeys.
+  game.Request("MapForm " + std::string(backTo));
+  mapForm.Open(gameForm, backTo);
 }
 
 void Shell::ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,

@@ -16,11 +16,6 @@ void Shell::ShowMorse() {
   Closed(game);
 }
 
-void Shell::ShowMap(std::string_view backTo) {
-  game.Request("MapForm " + std::string(backTo));
-  Closed(game);
-}
-
 void Shell::ShowGameMenu() {
   game.Request("Menu");
   Closed(game);
