@@ -29,7 +29,7 @@ struct DistrictLabel {
 
 // Each name lies on its district of the map picture.
 constexpr std::array<DistrictLabel, 8> kLabels = {{
-    {"Back To ", {516, 0, 54, 44}},
+    {"Back To ", {516, 0, 54, 45}},
     {"Prestigious Quarter", {240, 144, 65, 31}},
     {"Penurious Quarter", {472, 208, 59, 31}},
     {"Ministers' Living Quarters", {8, 224, 113, 33}},
@@ -57,7 +57,8 @@ void MapForm::Build() {
     l.Caption = kLabels[static_cast<std::size_t>(n)].caption;
     l.Transparent = true;
     l.Alignment = Align::Center;
-    l.Font = Times(8.25, true);
+    // The way back holds a whole district name in the map's corner.
+    l.Font = Times(n == 0 ? 6.75 : 8.25, true);
     l.ForeColor = n == 0 ? kBackColor : kDistrictColor;
     l.Visible = n == 0;
     l.Click = [this, n] { Label2_Click(n); };
