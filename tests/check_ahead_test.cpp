@@ -218,7 +218,9 @@ TEST_F(Interaction, TheCarOpensTheMapAfterTheScreenClosesIn) {
   Face(Facing::Right, 5, 8);
   Act(false);  // the car needs bare hands
   EXPECT_TRUE(game->requests.empty() || game->requests.back().what.rfind("MapForm", 0) != 0);
-  Act(true);
+  // The map then waits for the player's choice, over the closed-in screen.
+  EXPECT_THROW(Act(true), ScriptEnded);
+  EXPECT_TRUE(shell->mapForm.Visible());
   ASSERT_FALSE(game->requests.empty());
   EXPECT_EQ(game->requests.back().what, "MapForm Back to Prestigious Quarter");
   EXPECT_EQ(game->surfaces.GameBox.At(5, 5), Rgb(75, 65, 55));

@@ -109,7 +109,7 @@ constexpr TextArea kTextAreas[] = {
     {"Morvane13.dat", 8, 12, 233, 80, true, "message text"},
     {"Trasken07.dat", 340, 60, 225, 72, false, "pending reports"},
     {"Trasken13.dat", 262, 222, 190, 50, false, "presenter line"},
-    {"Morvane04.dat", 516, 1, 54, 17, false, "Back to label"},
+    {"Morvane04.dat", 516, 1, 54, 43, false, "Back to label"},
     {"Morvane04.dat", 240, 144, 65, 31, true, "Prestigious Quarter"},
     {"Morvane04.dat", 472, 208, 59, 31, true, "Penurious Quarter"},
     {"Morvane04.dat", 8, 224, 113, 33, true, "Ministers' Living Quarters"},

@@ -14,7 +14,8 @@ Shell::Shell(Platform& platform, std::string folder)
       gameForm(game),
       signForm(game),
       talkForm(game),
-      morseForm(game) {
+      morseForm(game),
+      mapForm(game) {
   // Closing the window leaves through the one orderly exit.
   game.ui.OnQuitRequest = [this] { ExitGame(game); };
 }
@@ -39,6 +40,12 @@ void Shell::ShowTalk() {
 void Shell::ShowMorse() {
   game.Request("MorseForm");
   morseForm.Play(gameForm);
+}
+
+void Shell::ShowMap(std::string_view backTo) {
+  // Logged with its way back, so scripts can follow the journeys.
+  game.Request("MapForm " + std::string(backTo));
+  mapForm.Open(gameForm, backTo);
 }
 
 void Shell::ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,

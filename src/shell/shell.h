@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cinematics/info_form.h"
+#include "citymap/map_form.h"
 #include "core/game.h"
 #include "core/windows.h"
 #include "dialogue/talk_form.h"
@@ -40,6 +41,7 @@ class Shell final : public Windows {
   SignForm signForm;
   TalkForm talkForm;
   MorseForm morseForm;
+  MapForm mapForm;
 
   GameScreen& Screen() override { return gameForm; }
   void ShowTalk() override;

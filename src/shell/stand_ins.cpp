@@ -11,11 +11,6 @@ void Closed(Game& game) { game.world.KeysUsed = false; }
 
 }  // namespace
 
-void Shell::ShowMap(std::string_view backTo) {
-  game.Request("MapForm " + std::string(backTo));
-  Closed(game);
-}
-
 void Shell::ShowGameMenu() {
   game.Request("Menu");
   Closed(game);

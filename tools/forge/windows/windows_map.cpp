@@ -208,11 +208,12 @@ void Furniture(Picture& p) {
   SetColor(cr, {90, 120, 170});
   cairo_move_to(cr, 478, 316);
   cairo_show_text(cr, "The Gulf");
-  // The cream corner under "Back to ..." (516,0).
-  FillRect(cr, 506, 0, 64, 20, kCream);
-  Grain(p, 506, 0, 64, 20, 604, 4);
-  Line(cr, 505.5, 0, 505.5, 20.5, kBrassDark);
-  Line(cr, 505.5, 20.5, 570, 20.5, kBrassDark);
+  // The cream corner under "Back to ..." (516,0): deep enough for the longest
+  // district name wrapped in its four lines, and clear of the oil works' name.
+  FillRect(cr, 506, 0, 64, 45, kCream);
+  Grain(p, 506, 0, 64, 45, 604, 4);
+  Line(cr, 505.5, 0, 505.5, 45.5, kBrassDark);
+  Line(cr, 505.5, 45.5, 570, 45.5, kBrassDark);
 }
 
 // A faint survey grid and a double border.
