@@ -203,13 +203,18 @@ void MorseForm::Send(bool clicked) {
 
 // --- Receiving and sending ---------------------------------------------------------
 
-void MorseForm::GetTrans() {
-  WorldState& w = game_.world;
+// Both ways start alike: the unit busy, the status blink stopped, a clean terminal.
+void MorseForm::BeginTransmission() {
   busy_ = true;
   Timer1->SetEnabled(false);
   SetPointer(true);
   terminal_.Clear();
   ShowLight(kUnlit);
+}
+
+void MorseForm::GetTrans() {
+  WorldState& w = game_.world;
+  BeginTransmission();
   Redraw();
   ++w.TransNumber;
   HeaderLine("> Receiving transmission #" + std::to_string(w.TransNumber) + " from Mossad HQ.");
@@ -242,11 +247,7 @@ int MorseForm::FindMessage() const {
 
 void MorseForm::SendTrans() {
   WorldState& w = game_.world;
-  busy_ = true;
-  Timer1->SetEnabled(false);
-  SetPointer(true);
-  terminal_.Clear();
-  ShowLight(kUnlit);
+  BeginTransmission();
   Label2[0].ForeColor = kSendingLine;
   ui().DoEvents();  // once, so that the line shows blue (input is refused meanwhile)
   if (!IsLoaded()) return;

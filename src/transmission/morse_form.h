@@ -37,6 +37,7 @@ class MorseForm : public Form {
   // Shows the unit modally, centred on `owner`, and returns when it has closed.
   void Play(const Form& owner);
   // Plays and applies the waiting incoming transmission.
+  void BeginTransmission();
   void GetTrans();
 
   // What the terminal shows, for the state dump and the checks.
