@@ -31,7 +31,7 @@ void PutId(std::vector<std::uint8_t>& out, const char* id) {
 }
 
 // A wave file described field by field, so that each field can lie.
-struct WaveSpec {
+struct WaveFields {
   int tag = 1;
   int channels = 1;
   std::uint32_t rate = 22050;
@@ -91,8 +91,8 @@ struct WaveSpec {
   }
 };
 
-std::uint64_t LengthOf(const WaveSpec& spec) {
-  const WaveRead read = ParseWave(spec.Bytes());
+std::uint64_t LengthOf(const WaveFields& wave) {
+  const WaveRead read = ParseWave(wave.Bytes());
   EXPECT_TRUE(read.sound) << read.problem;
   return read.sound ? read.sound->LengthUs() : 0;
 }
@@ -100,53 +100,54 @@ std::uint64_t LengthOf(const WaveSpec& spec) {
 // Files whose header and data disagree, or that describe no playable sound.
 struct Lie {
   const char* what;
-  WaveSpec spec;
+  WaveFields wave;
   const char* reason;  // part of the reported problem
 };
 
 std::vector<Lie> Lies() {
   std::vector<Lie> lies;
   auto add = [&lies](const char* what, auto change, const char* reason) {
-    WaveSpec spec;
-    change(spec);
-    lies.push_back({what, spec, reason});
+    WaveFields wave;
+    change(wave);
+    lies.push_back({what, wave, reason});
   };
   add(
-      "one sample per second", [](WaveSpec& s) { s.rate = 1; }, "sample rate of 1 per second");
+      "one sample per second", [](WaveFields& s) { s.rate = 1; }, "sample rate of 1 per second");
   add(
-      "data size past the end", [](WaveSpec& s) { s.dataSize = 0x7FFFFFF0; }, "'data' chunk holds");
+      "data size past the end", [](WaveFields& s) { s.dataSize = 0x7FFFFFF0; },
+      "'data' chunk holds");
   add(
-      "file cut short", [](WaveSpec& s) { s.riffSize = 1'000'000; }, "bytes long, but it is");
+      "file cut short", [](WaveFields& s) { s.riffSize = 1'000'000; }, "bytes long, but it is");
   add(
-      "junk after the end", [](WaveSpec& s) { s.riffSize = 40; }, "bytes long, but it is");
+      "junk after the end", [](WaveFields& s) { s.riffSize = 40; }, "bytes long, but it is");
   add(
-      "byte rate of another sound", [](WaveSpec& s) { s.byteRate = 1; }, "contradicts itself");
+      "byte rate of another sound", [](WaveFields& s) { s.byteRate = 1; }, "contradicts itself");
   add(
-      "frame size of another sound", [](WaveSpec& s) { s.blockAlign = 4; }, "contradicts itself");
+      "frame size of another sound", [](WaveFields& s) { s.blockAlign = 4; }, "contradicts itself");
   add(
-      "no channels", [](WaveSpec& s) { s.channels = 0; }, "0 channels");
+      "no channels", [](WaveFields& s) { s.channels = 0; }, "0 channels");
   add(
-      "compressed", [](WaveSpec& s) { s.tag = 2; }, "not plain PCM");
+      "compressed", [](WaveFields& s) { s.tag = 2; }, "not plain PCM");
   add(
-      "12-bit samples", [](WaveSpec& s) { s.bits = 12; }, "not plain PCM");
+      "12-bit samples", [](WaveFields& s) { s.bits = 12; }, "not plain PCM");
   add(
-      "half a frame at the end", [](WaveSpec& s) { s.extraDataBytes = 1; }, "middle of a sample");
+      "half a frame at the end", [](WaveFields& s) { s.extraDataBytes = 1; }, "middle of a sample");
   add(
-      "sound before format", [](WaveSpec& s) { s.dataFirst = true; }, "before its format");
+      "sound before format", [](WaveFields& s) { s.dataFirst = true; }, "before its format");
   add(
-      "two formats", [](WaveSpec& s) { s.twoFormats = true; }, "two format chunks");
+      "two formats", [](WaveFields& s) { s.twoFormats = true; }, "two format chunks");
   add(
-      "no sound data", [](WaveSpec& s) { s.noData = true; }, "no sound data");
+      "no sound data", [](WaveFields& s) { s.noData = true; }, "no sound data");
   return lies;
 }
 
 // A sound far longer than any wait: 8 s of 8-bit mono at 8000 Hz.
-WaveSpec LongSound() {
-  WaveSpec spec;
-  spec.rate = 8000;
-  spec.bits = 8;
-  spec.frames = 64000;
-  return spec;
+WaveFields LongSound() {
+  WaveFields wave;
+  wave.rate = 8000;
+  wave.bits = 8;
+  wave.frames = 64000;
+  return wave;
 }
 
 class EffectFiles : public test::ScratchFolder {
@@ -159,22 +160,22 @@ class EffectFiles : public test::ScratchFolder {
 };
 
 TEST(WaveFile, LengthComesFromTheSamplesPresent) {
-  WaveSpec mono;
+  WaveFields mono;
   mono.frames = 11025;
   EXPECT_EQ(LengthOf(mono), 500'000u);
-  WaveSpec stereo8;
+  WaveFields stereo8;
   stereo8.channels = 2;
   stereo8.bits = 8;
   stereo8.rate = 11025;
   stereo8.frames = 11025 * 2;
   EXPECT_EQ(LengthOf(stereo8), 2'000'000u);
-  WaveSpec floats;
+  WaveFields floats;
   floats.tag = 3;
   floats.bits = 32;
   floats.rate = 48000;
   floats.frames = 12000;
   EXPECT_EQ(LengthOf(floats), 250'000u);
-  WaveSpec odd;  // 8-bit mono with an odd number of bytes, padded, after a skipped chunk
+  WaveFields odd;  // 8-bit mono with an odd number of bytes, padded, after a skipped chunk
   odd.bits = 8;
   odd.frames = 2205;
   odd.listChunk = true;
@@ -208,11 +209,11 @@ TEST(WaveFile, WaitsStopAtTheCapButNoGameEffectReachesIt) {
 
 TEST(WaveFile, HeaderAndDataThatDisagreeAreRefused) {
   for (const Lie& lie : Lies()) {
-    const WaveRead read = ParseWave(lie.spec.Bytes());
+    const WaveRead read = ParseWave(lie.wave.Bytes());
     EXPECT_FALSE(read.sound) << lie.what;
     EXPECT_NE(read.problem.find(lie.reason), std::string::npos) << lie.what << ": " << read.problem;
   }
-  std::vector<std::uint8_t> cut = WaveSpec().Bytes();
+  std::vector<std::uint8_t> cut = WaveFields().Bytes();
   cut.resize(30);  // inside the format chunk
   EXPECT_FALSE(ParseWave(cut).sound);
   EXPECT_FALSE(ParseWave({}).sound);
@@ -222,7 +223,7 @@ TEST(WaveFile, HeaderAndDataThatDisagreeAreRefused) {
 TEST_F(EffectFiles, HeadlessWaitsTheSoundsLengthAndReportsBadFilesOnce) {
   MemoryMedia media;
   HeadlessPlatform platform(media);
-  const std::string tenth = Write("tenth.wav", WaveSpec().Bytes());
+  const std::string tenth = Write("tenth.wav", WaveFields().Bytes());
   const std::string longer = Write("long.wav", LongSound().Bytes());
 
   std::uint64_t before = platform.NowUs();
@@ -237,7 +238,7 @@ TEST_F(EffectFiles, HeadlessWaitsTheSoundsLengthAndReportsBadFilesOnce) {
   EXPECT_TRUE(platform.effectProblems.empty());
 
   for (const Lie& lie : Lies()) {
-    const std::string path = Write("lie.wav", lie.spec.Bytes());
+    const std::string path = Write("lie.wav", lie.wave.Bytes());
     HeadlessPlatform fresh(media);
     ::testing::internal::CaptureStderr();
     fresh.PlayWave("Lie", path, WaveMode::Wait);
@@ -255,13 +256,13 @@ TEST_F(EffectFiles, RealBackendRefusesTheSameFilesAndCapsTheSameWaits) {
   SdlSound sound;
   if (!sound.Ready()) GTEST_SKIP() << "no audio device";
   for (const Lie& lie : Lies()) {
-    const std::string path = Write(std::string("lie-") + lie.what + ".wav", lie.spec.Bytes());
+    const std::string path = Write(std::string("lie-") + lie.what + ".wav", lie.wave.Bytes());
     ::testing::internal::CaptureStderr();
     sound.PlayWave(path, WaveMode::Async);
     EXPECT_FALSE(sound.WavePlaying()) << lie.what;
     sound.PlayWave(path, WaveMode::Wait);  // refused at once, never waited for
     const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, EffectProblemLine(path, ParseWave(lie.spec.Bytes()).problem) + "\n")
+    EXPECT_EQ(said, EffectProblemLine(path, ParseWave(lie.wave.Bytes()).problem) + "\n")
         << lie.what;
   }
 
@@ -269,7 +270,7 @@ TEST_F(EffectFiles, RealBackendRefusesTheSameFilesAndCapsTheSameWaits) {
   sound.PlayWave(Write("long.wav", LongSound().Bytes()), WaveMode::Wait);
   EXPECT_TRUE(sound.WavePlaying());
   // A short one is waited for to its end.
-  sound.PlayWave(Write("tenth.wav", WaveSpec().Bytes()), WaveMode::Wait);
+  sound.PlayWave(Write("tenth.wav", WaveFields().Bytes()), WaveMode::Wait);
   EXPECT_FALSE(sound.WavePlaying());
 }
 
