@@ -38,6 +38,9 @@ class GameScreen {
   // The district's caption in the game bar.
   virtual std::string_view DistrictCaption() const = 0;
   virtual InventoryBar Bar() = 0;
+  // The music timer: on, it starts afresh (its next tick plays the place's track
+  // from the beginning); off, it stops.
+  virtual void SetMusicTimer(bool on) = 0;
 };
 
 // Every window one window may open.

@@ -51,6 +51,7 @@ class GameForm : public Form, public GameScreen {
   void StartNewGame(GameStart start) override;
   std::string_view DistrictCaption() const override;
   InventoryBar Bar() override { return {ObjectImage, InvSelect, InvLabel}; }
+  void SetMusicTimer(bool on) override;
 
   void Form_Load() override;
   void Form_KeyDown(int& keyCode, int shift) override;

@@ -43,6 +43,16 @@ void GameForm::PlayTrack(int track, int seconds) {
   w.TrackStartTime = game_.platform.SecondsSinceMidnight();
 }
 
+void GameForm::SetMusicTimer(bool on) {
+  if (!on) {
+    MusicTimer->SetInterval(0);
+    return;
+  }
+  MusicTimer->SetInterval(1000);
+  game_.world.MusicSeconds = 0;
+  game_.world.TrackLength = 0;
+}
+
 void GameForm::MusicTimer_Timer() {
   game_.world.MusicSeconds = static_cast<std::int16_t>(game_.world.MusicSeconds + 1);
   UpdateLocation();
