@@ -36,7 +36,9 @@ TEST(Runner, ThreeLinesChooseWindowPressTheButtonAndDump) {
   ASSERT_TRUE(dump.has_value());
   EXPECT_EQ(*dump->AtPath("top"), Json("InfoForm"));
   EXPECT_EQ(*dump->AtPath("world.FullScreen"), Json(false));
-  EXPECT_EQ(*dump->AtPath("effects.last"), Json("Blip2Sync"));
+  // The presentation has played: the name in Morse, then "PRESENTS".
+  EXPECT_EQ(*dump->AtPath("effects.2"), Json("Blip2Sync"));
+  EXPECT_EQ(*dump->AtPath("effects.last"), Json("Presents"));
   EXPECT_EQ(*dump->AtPath("music.0"), Json("close BGmusic"));
   EXPECT_EQ(*dump->AtPath("world.CellChanged.1.5.2.8.18"), Json(false));  // no game yet
   EXPECT_EQ(dump->AtPath("windows.Mode"), nullptr);                       // unloaded
@@ -82,8 +84,9 @@ TEST(Runner, ProgramEndAndRefusedStartAreVisible) {
       "expect messages.0.title \"Veltrane\"\n",
       options);
   EXPECT_EQ(r.status, 0) << r.err;
-  // Input after the end is a script error, not silently dropped.
-  EXPECT_EQ(RunText("key Enter\nkey Esc\nkey Enter\n").status, 1);
+  // Input after the end is a script error, not silently dropped: Enter starts,
+  // Esc on the title asks to leave, Enter answers yes.
+  EXPECT_EQ(RunText("key Enter\nwait 100\nkey Esc\nkey Enter\nkey Esc\n").status, 1);
 }
 
 TEST(Runner, VirtualClockAndDisplayOptions) {

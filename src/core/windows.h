@@ -25,6 +25,9 @@ struct InventoryBar {
 // How a game starts: afresh, or ready for a saved game to be put in.
 enum class GameStart { New, Load };
 
+// The two questions asked before the running game is thrown away.
+enum class Question { NewGame, Exit };
+
 // The game screen as the other windows see it.
 class GameScreen {
  public:
@@ -62,8 +65,10 @@ class Windows {
   virtual void ShowOptions() = 0;
   // The cinematic window for InfoMode: modally, or without waiting (the ending).
   virtual void ShowCinematic(bool modal) = 0;
-  // A yes/no question, modally; true for yes.
-  virtual bool AskYesNo(std::string_view question) = 0;
+  // The title screen, without waiting.
+  virtual void ShowTitle() = 0;
+  // A yes/no question before the game is thrown away, modally; true for yes.
+  virtual bool AskYesNo(Question question) = 0;
   // The sign viewer as the game's message box, over `owner` (the game screen
   // when none is given).
   virtual void ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,

@@ -15,7 +15,9 @@ Shell::Shell(Platform& platform, std::string folder)
       signForm(game),
       talkForm(game),
       morseForm(game),
-      mapForm(game) {
+      mapForm(game),
+      big(game, infoForm),
+      menu(game) {
   // Closing the window leaves through the one orderly exit.
   game.ui.OnQuitRequest = [this] { ExitGame(game); };
 }
@@ -46,6 +48,26 @@ void Shell::ShowMap(std::string_view backTo) {
   // Logged with its way back, so scripts can follow the journeys.
   game.Request("MapForm " + std::string(backTo));
   mapForm.Open(gameForm, backTo);
+}
+
+void Shell::ShowGameMenu() { menu.Open(gameForm); }
+
+void Shell::HideGameMenu() {
+  if (menu.IsLoaded()) menu.Hide();
+}
+
+void Shell::ShowCinematic(bool modal) {
+  // The window reads InfoMode as it loads.
+  if (infoForm.IsLoaded()) infoForm.Unload();
+  if (modal)
+    infoForm.ShowModal();
+  else
+    infoForm.Show();
+}
+
+void Shell::ShowTitle() {
+  if (big.IsLoaded()) big.Unload();
+  big.Show();
 }
 
 void Shell::ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,

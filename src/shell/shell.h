@@ -16,7 +16,9 @@
 #include "dialogue/talk_form.h"
 #include "interaction/sign_form.h"
 #include "screen/game_form.h"
+#include "shell/game_menu.h"
 #include "shell/mode_form.h"
+#include "shell/title_form.h"
 #include "transmission/morse_form.h"
 
 namespace vt {
@@ -42,6 +44,8 @@ class Shell final : public Windows {
   TalkForm talkForm;
   MorseForm morseForm;
   MapForm mapForm;
+  Big big;
+  Menu menu;
 
   GameScreen& Screen() override { return gameForm; }
   void ShowTalk() override;
@@ -52,7 +56,8 @@ class Shell final : public Windows {
   void ShowSaveLoad() override;
   void ShowOptions() override;
   void ShowCinematic(bool modal) override;
-  bool AskYesNo(std::string_view question) override;
+  void ShowTitle() override;
+  bool AskYesNo(Question question) override;
   void ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,
                 const Form* owner) override;
   void ShowSignRecord(const SignRecord& sign) override;

@@ -11,15 +11,9 @@ void Closed(Game& game) { game.world.KeysUsed = false; }
 
 }  // namespace
 
-void Shell::ShowGameMenu() {
-  game.Request("Menu");
-  Closed(game);
-}
-
-void Shell::HideGameMenu() { game.Request("Menu hide"); }
-
 void Shell::ShowSaveLoad() {
   game.Request("SLform " + std::to_string(game.world.SaveLoadMode));
+  game.world.SaveLoadOK = false;  // nothing was saved or loaded
   Closed(game);
 }
 
@@ -28,13 +22,8 @@ void Shell::ShowOptions() {
   Closed(game);
 }
 
-void Shell::ShowCinematic(bool modal) {
-  game.Request("InfoForm " + std::to_string(game.world.InfoMode) + (modal ? " modal" : ""));
-  if (modal) Closed(game);
-}
-
-bool Shell::AskYesNo(std::string_view question) {
-  game.Request("YNform " + std::string(question));
+bool Shell::AskYesNo(Question question) {
+  game.Request(question == Question::NewGame ? "YNform" : "YNform2");
   Closed(game);
   return false;
 }
