@@ -42,6 +42,7 @@ void InfoForm::Build() {
 
   auto picture = [&](int index, Rect r) {
     PictureBox& p = Add<PictureBox>("Image1", index, r);
+    p.Visible = false;  // an empty place shows what lies behind it
     p.Click = advance;
     Image1.Put(index, p);
   };
@@ -79,7 +80,10 @@ int InfoForm::StepShown() const {
 
 std::string InfoForm::Printed() const {
   std::string text;
-  for (const Letter& l : printed_) text += l.c;
+  for (std::size_t i = 0; i < printed_.size(); ++i) {
+    if (i > 0 && printed_[i].y != printed_[i - 1].y) text += '\n';
+    text += printed_[i].c;
+  }
   return text;
 }
 
@@ -181,7 +185,8 @@ void InfoForm::RunStep(const Step& step) {
         PictureBox& p = Image1[a.place];
         p.Picture.Release();
         if (!a.text.empty()) game_.LoadPicture(p.Picture, a.text);
-        if (p.Picture.Width() > 0) {
+        p.Visible = !p.Picture.Empty();
+        if (p.Visible) {
           p.Bounds.w = p.Picture.Width();
           p.Bounds.h = p.Picture.Height();
         }

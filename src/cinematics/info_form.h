@@ -44,7 +44,7 @@ class InfoForm : public Form {
   // screen (0 before the first).
   int Sequence() const { return sequence_; }
   int StepShown() const;
-  // The presentation's lettering so far.
+  // The presentation's lettering so far, a line for each line on the telegram.
   std::string Printed() const;
 
   void AdvanceSequence();

@@ -3,10 +3,13 @@
 
 #include <cstdio>
 
+#include "cinematics/info_form.h"
 #include "core/game.h"
 #include "dialogue/talk_form.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/text.h"
+#include "shell/game_menu.h"
+#include "shell/title_form.h"
 #include "tools/runner/world_dump.h"
 #include "transmission/morse_form.h"
 
@@ -65,6 +68,14 @@ Json DumpWindows(const Ui& ui) {
         if (line->Visible) pending.Push(Cp1252ToUtf8(line->Caption));
       w.Set("pending", std::move(pending));
     }
+    if (const auto* info = dynamic_cast<const InfoForm*>(f)) {
+      // Which sequence plays, the step on the screen, the presentation's lettering.
+      w.Set("sequence", info->Sequence());
+      w.Set("step", info->StepShown());
+      w.Set("printed", info->Printed());
+    }
+    if (const auto* title = dynamic_cast<const Big*>(f)) w.Set("selected", title->Selected());
+    if (const auto* menu = dynamic_cast<const Menu*>(f)) w.Set("selected", menu->Selected());
     windows.Set(f->Name(), std::move(w));
   }
   return windows;
