@@ -17,7 +17,12 @@ Shell::Shell(Platform& platform, std::string folder)
       morseForm(game),
       mapForm(game),
       big(game, infoForm),
-      menu(game) {
+      menu(game),
+      optionsForm(game),
+      YNform(game, "YNform", "Are you sure that you want to Start a New Game?",
+             &WorldState::YNresult),
+      YNform2(game, "YNform2", "Are you sure that you want to exit Veltrane?",
+              &WorldState::YNresult2) {
   // Closing the window leaves through the one orderly exit.
   game.ui.OnQuitRequest = [this] { ExitGame(game); };
 }
@@ -68,6 +73,17 @@ void Shell::ShowCinematic(bool modal) {
 void Shell::ShowTitle() {
   if (big.IsLoaded()) big.Unload();
   big.Show();
+}
+
+void Shell::ShowOptions() { optionsForm.Open(Owner()); }
+
+bool Shell::AskYesNo(Question question) {
+  return (question == Question::NewGame ? YNform : YNform2).Ask(Owner());
+}
+
+const Form& Shell::Owner() const {
+  const Form* top = game.ui.TopForm();
+  return top ? *top : gameForm;
 }
 
 void Shell::ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,

@@ -15,6 +15,8 @@
 #include "core/windows.h"
 #include "dialogue/talk_form.h"
 #include "interaction/sign_form.h"
+#include "options/options_form.h"
+#include "options/yes_no_form.h"
 #include "screen/game_form.h"
 #include "shell/game_menu.h"
 #include "shell/mode_form.h"
@@ -46,6 +48,9 @@ class Shell final : public Windows {
   MapForm mapForm;
   Big big;
   Menu menu;
+  OptionsForm optionsForm;
+  YesNoForm YNform;
+  YesNoForm YNform2;
 
   GameScreen& Screen() override { return gameForm; }
   void ShowTalk() override;
@@ -61,6 +66,10 @@ class Shell final : public Windows {
   void ShowSign(std::string_view picture, std::string_view line1, std::string_view line2,
                 const Form* owner) override;
   void ShowSignRecord(const SignRecord& sign) override;
+
+ private:
+  // The window a new window opens over: the one on top.
+  const Form& Owner() const;
 };
 
 }  // namespace vt

@@ -1,5 +1,5 @@
-// The windows that are not built yet: each request is recorded for the dump
-// ("requests"), and the window closes at once, as a closing window does.
+// The save/load window is not built yet: each request is recorded for the dump
+// ("requests"), and the window closes at once with nothing saved or loaded.
 #include <string>
 
 #include "shell/shell.h"
@@ -15,17 +15,6 @@ void Shell::ShowSaveLoad() {
   game.Request("SLform " + std::to_string(game.world.SaveLoadMode));
   game.world.SaveLoadOK = false;  // nothing was saved or loaded
   Closed(game);
-}
-
-void Shell::ShowOptions() {
-  game.Request("OptionsForm");
-  Closed(game);
-}
-
-bool Shell::AskYesNo(Question question) {
-  game.Request(question == Question::NewGame ? "YNform" : "YNform2");
-  Closed(game);
-  return false;
 }
 
 }  // namespace vt
