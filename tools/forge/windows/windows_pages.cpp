@@ -3,6 +3,7 @@
 // text is painted here; the presentation leaves the card blank for the game's
 // own black lettering (at about 266,227 and 265,243).
 #include <cmath>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -295,7 +296,8 @@ struct Credit {
   const char* role;
   const char* name;
 };
-// Heron Works credits its people by code name, as agents are.
+// Heron Works credits its people by code name, as agents are. The producer
+// stands alone on the first row, the others three to a row under him.
 constexpr Credit kCredits[] = {
     {"PRODUCER", "Grey Heron"},
     {"GAME DESIGN", "Kestrel"},
@@ -309,32 +311,77 @@ constexpr Credit kCredits[] = {
     {"TESTING", "The Rookery"},
 };
 
+// The free software and fonts the game is made and played with, and their licences
+// (CREDITS.md at the top of the sources says the same at more length).
+struct Notice {
+  const char* what;
+  const char* licence;
+};
+constexpr Notice kLibraries[] = {
+    {"SDL2", "zlib licence"},     {"SDL2_image", "zlib licence"},
+    {"SDL2_ttf", "zlib licence"}, {"SDL2_mixer", "zlib licence"},
+    {"FluidSynth", "LGPL 2.1+"},  {"Cairo", "LGPL 2.1 / MPL 1.1"},
+    {"fontconfig", "MIT-style"},  {"FreeType", "FreeType Licence"},
+    {"HarfBuzz", "MIT licence"},  {"libpng", "libpng licence"},
+    {"zlib", "zlib licence"},
+};
+constexpr Notice kMaterials[] = {
+    {"Liberation fonts", "SIL OFL 1.1"}, {"TimGM6mb sound font", "GPL 2"},
+    {"abcMIDI (abc2midi)", "GPL 2+"},    {"SoX", "GPL 2+"},
+    {"GoogleTest", "BSD 3-clause"},
+};
+constexpr double kNoticePitch = 16;
+
+// One column of names, each with its licence set flush right.
+void NoticeColumn(cairo_t* cr, double x, double width, double baseline, const Notice* first,
+                  const Notice* last) {
+  for (const Notice* n = first; n != last; ++n, baseline += kNoticePitch) {
+    Letters(cr, kSerif, x, baseline, n->what, 14, kText);
+    const double w = LettersWidth(cr, kSans, n->licence, 11);
+    Letters(cr, kSans, std::round(x + width - w), baseline, n->licence, 11, kPaleGrey);
+  }
+}
+
+void CentredItalic(cairo_t* cr, double baseline, const char* line, double size) {
+  cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, size);
+  SetColor(cr, kDim);
+  cairo_text_extents_t ext;
+  cairo_text_extents(cr, line, &ext);
+  cairo_move_to(cr, std::round(320 - ext.x_advance / 2), baseline);
+  cairo_show_text(cr, line);
+}
+
 void Credits(Output& out) {
   Picture p(640, 480);
   cairo_t* cr = p.cr();
   DossierBackground(p, 921);
-  BrassTitle(cr, 320, 80, "VELTRANE", 52, 5);
-  LettersCentred(cr, kSans, 320, 110, "A  HERON  WORKS  PRODUCTION", 12, kDim, true, 3);
-  Line(cr, 200, 124.5, 440, 124.5, kBrassDark);
-  double y = 156;
-  for (const Credit& c : kCredits) {
-    const double w = LettersWidth(cr, kSans, c.role, 10, true, 2);
-    Letters(cr, kSans, 308 - w, y, c.role, 10, kBrass, true, 2);
-    Letters(cr, kSerif, 332, y + 1, c.name, 17, kText);
-    y += 26;
+  BrassTitle(cr, 320, 58, "VELTRANE", 40, 5);
+  LettersCentred(cr, kSans, 320, 80, "A  HERON  WORKS  PRODUCTION", 11, kDim, true, 3);
+  Line(cr, 200, 90.5, 440, 90.5, kBrassDark);
+  // The makers: role above name, centred in its cell.
+  for (int i = 0; i < 10; ++i) {
+    const Credit& c = kCredits[i];
+    const double cx = i == 0 ? 320 : 130 + ((i - 1) % 3) * 190;
+    const double top = i == 0 ? 110 : 148 + ((i - 1) / 3) * 37;
+    LettersCentred(cr, kSans, cx, top, c.role, 11, kBrass, true, 2);
+    LettersCentred(cr, kSerif, cx, top + 18, c.name, 17, kText);
   }
-  cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, 13);
-  SetColor(cr, kDim);
-  for (auto [line, base] :
-       {std::pair{"Every agent of Heron Works is credited by code name.", 422.0},
-        {"All persons and places of this story are invented.", 440.0}}) {
-    cairo_text_extents_t ext;
-    cairo_text_extents(cr, line, &ext);
-    cairo_move_to(cr, std::round(320 - ext.x_advance / 2), base);
-    cairo_show_text(cr, line);
-  }
-  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 10,
+  CentredItalic(cr, 272, "Every agent of Heron Works is credited by code name.", 13);
+  Line(cr, 34, 284.5, 606, 284.5, {70, 80, 104});
+  // Third-party work: the libraries in two columns, fonts, sound and tools in a third.
+  Painted(cr, kSans, 203, 304, "BUILT WITH", 11, kBrassLight, true, 3);
+  Painted(cr, kSans, 505, 304, "FONTS, SOUND AND TOOLS", 11, kBrassLight, true, 2);
+  NoticeColumn(cr, 34, 162, 324, kLibraries, kLibraries + 6);
+  NoticeColumn(cr, 210, 162, 324, kLibraries + 6, std::end(kLibraries));
+  NoticeColumn(cr, 404, 202, 324, std::begin(kMaterials), std::end(kMaterials));
+  Line(cr, 389.5, 292, 389.5, 410, {70, 80, 104});
+  CentredItalic(cr, 424,
+                "Portions of this software are copyright \xc2\xa9 The FreeType Project "
+                "(www.freetype.org).",
+                12);
+  CentredItalic(cr, 440, "All persons and places of this story are invented.", 12);
+  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
                  kBrassLight, true, 2);
   FinishOpaque(p, kNight);
   out.Save(p, "Trasken19.dat");
