@@ -192,4 +192,46 @@ TEST(ForgeWindows, EdgePointersPointTheirWay) {
   }
 }
 
+// Pixels clearly brighter than the pages' night-blue paper: lettering, caps, icons.
+int BrightPixels(const Image& img, int x, int y, int w, int h) {
+  int n = 0;
+  for (int py = y; py < y + h; ++py)
+    for (int px = x; px < x + w; ++px) n += Luma(img.At(px, py)) > 150 ? 1 : 0;
+  return n;
+}
+
+// The full-window pages carry their words where the layout puts them, and
+// nothing bright strays into the margin inside the brass frame.
+TEST(ForgeWindows, PagesCarryTheirTextInsideTheFrame) {
+  struct Block {
+    const char* file;
+    int x, y, w, h;
+    const char* what;
+  };
+  constexpr Block kBlocks[] = {
+      {"Trasken09.dat", 34, 100, 320, 230, "keyboard column"},
+      {"Trasken09.dat", 370, 100, 250, 230, "mouse column"},
+      {"Trasken09.dat", 34, 345, 176, 85, "saving note"},
+      {"Trasken09.dat", 232, 345, 176, 85, "city map note"},
+      {"Trasken09.dat", 430, 345, 176, 85, "communication unit note"},
+      {"Trasken09.dat", 130, 448, 380, 16, "how-to-play return prompt"},
+      {"Trasken19.dat", 40, 95, 560, 145, "makers"},
+      {"Trasken19.dat", 34, 290, 350, 115, "libraries"},
+      {"Trasken19.dat", 400, 290, 206, 100, "fonts, sound and tools"},
+      {"Trasken19.dat", 130, 448, 380, 16, "credits return prompt"},
+  };
+  for (const Block& b : kBlocks) {
+    const Image img = Load(b.file);
+    ASSERT_EQ(img.width, 640) << b.file;
+    EXPECT_GT(BrightPixels(img, b.x, b.y, b.w, b.h), b.w * b.h / 60) << b.what;
+  }
+  for (const char* name : {"Trasken09.dat", "Trasken19.dat"}) {
+    const Image img = Load(name);
+    ASSERT_EQ(img.height, 480) << name;
+    EXPECT_EQ(BrightPixels(img, 16, 16, 14, 448), 0) << name << " left margin";
+    EXPECT_EQ(BrightPixels(img, 620, 16, 4, 448), 0) << name << " right margin";
+    EXPECT_EQ(BrightPixels(img, 16, 464, 608, 2), 0) << name << " bottom margin";
+  }
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // text is painted here; the presentation leaves the card blank for the game's
 // own black lettering (at about 266,227 and 265,243).
 #include <cmath>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -54,7 +55,7 @@ double Wrapped(cairo_t* cr, double x, double baseline, double width, const std::
 
 // A key cap with its legend; returns its width.
 double KeyCap(cairo_t* cr, double x, double y, const std::string& legend) {
-  const double w = std::max(22.0, LettersWidth(cr, kSans, legend, 10, true) + 12);
+  const double w = std::max(22.0, LettersWidth(cr, kSans, legend, 11, true) + 12);
   SetColor(cr, {0, 0, 0}, 0.6);
   RoundedRect(cr, x + 1, y + 2, w, 20, 3);
   cairo_fill(cr);
@@ -65,7 +66,7 @@ double KeyCap(cairo_t* cr, double x, double y, const std::string& legend) {
   RoundedRect(cr, x, y, w, 20, 3);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  LettersCentred(cr, kSans, x + w / 2, y + 14, legend, 10, {24, 24, 28}, true);
+  LettersCentred(cr, kSans, x + w / 2, y + 14, legend, 11, {24, 24, 28}, true);
   return w;
 }
 
@@ -102,9 +103,12 @@ constexpr KeyRow kKeys[] = {
     {"Enter", "Next line of a conversation"},
 };
 
+// Key rows start under the column heading, one every kKeyPitch pixels.
+constexpr double kKeyTop = 102, kKeyPitch = 23;
+
 void KeyboardColumn(cairo_t* cr) {
-  Painted(cr, kSans, 170, 104, "THE KEYBOARD", 12, kBrassLight, true, 3);
-  double y = 118;
+  Painted(cr, kSans, 170, 92, "THE KEYBOARD", 12, kBrassLight, true, 3);
+  double y = kKeyTop;
   for (const KeyRow& row : kKeys) {
     double x = 34;
     const std::string caps = row.caps;
@@ -121,8 +125,8 @@ void KeyboardColumn(cairo_t* cr) {
         start = bar + 1;
       }
     }
-    Letters(cr, kSerif, 138, y + 15, row.what, 15, kText);
-    y += 29;
+    Letters(cr, kSerif, 138, y + 15, row.what, 14, kText);
+    y += kKeyPitch;
   }
 }
 
@@ -166,47 +170,77 @@ void EdgeArrowIcon(cairo_t* cr, double x, double y) {
 }
 
 void MouseColumn(cairo_t* cr) {
-  Painted(cr, kSans, 486, 104, "THE MOUSE", 12, kBrassLight, true, 3);
-  constexpr double kX = 404, kWidth = 214;
-  MouseIcon(cr, 376, 118, 0);
-  double y = Wrapped(cr, kX, 130, kWidth, "Left button: walk to the spot, the longer way first.",
-                     14, kText, 17);
-  MouseIcon(cr, 376, y - 10, 1);
-  y = Wrapped(cr, kX, y + 4, kWidth, "Right button: use, talk or look, as Space.", 14, kText, 17);
-  MouseIcon(cr, 376, y - 10, 1);
-  y = Wrapped(cr, kX, y + 4, kWidth, "Shift and right button: use the selected object.", 14, kText,
-              17);
-  EdgeArrowIcon(cr, 372, y - 8);
+  Painted(cr, kSans, 486, 92, "THE MOUSE", 12, kBrassLight, true, 3);
+  constexpr double kX = 404, kWidth = 214, kSize = 13, kLeading = 15;
+  double y = Wrapped(cr, 376, 112, 242, "With mouse walking on (F3):", kSize, kDim, kLeading);
+  MouseIcon(cr, 376, y - 10, 0);
+  y = Wrapped(cr, kX, y + 2, kWidth, "Left button: walk to the spot, the longer way first.", kSize,
+              kText, kLeading);
+  MouseIcon(cr, 376, y - 8, 1);
+  y = Wrapped(cr, kX, y + 4, kWidth, "Right button: use, talk or look, as Space.", kSize, kText,
+              kLeading);
+  MouseIcon(cr, 376, y - 8, 1);
+  y = Wrapped(cr, kX, y + 4, kWidth, "Shift and right button: use the selected object.", kSize,
+              kText, kLeading);
+  EdgeArrowIcon(cr, 372, y - 6);
   y = Wrapped(cr, kX, y + 4, kWidth,
-              "At the edge of the street the pointer becomes an arrow: walk on to reach the next "
+              "At the edge of the street the pointer becomes an arrow: walk on to the next "
               "street.",
-              14, kText, 17);
-  y = Wrapped(cr, 376, y + 6, 242,
-              "Click an object in the bar below the street to select it; the arrows at its ends "
-              "scroll the bar. MENU and JUMP TO CAR work with a click.",
-              14, kText, 17);
+              kSize, kText, kLeading);
+  Wrapped(cr, 376, y + 6, 242,
+          "The bar below the street holds your objects: click one to select it, or scroll with "
+          "the arrows at its ends. MENU and JUMP TO CAR work with a click.",
+          kSize, kText, kLeading);
+}
+
+struct Topic {
+  const char* title;
+  const char* text;
+};
+constexpr Topic kTopics[] = {
+    {"SAVING",
+     "Esc or MENU opens the game menu: SAVE GAME and LOAD GAME, five named slots. "
+     "Not every moment allows saving."},
+    {"THE CITY MAP",
+     "Space at your car opens the city map: click a district you have opened "
+     "to drive there, or Esc to stay."},
+    {"COMMUNICATION UNIT",
+     "Space at the kit in the secret room: G receives your orders, "
+     "S sends a report, Esc closes it."},
+};
+
+// Three short notes side by side under the two columns.
+void TopicRow(cairo_t* cr, double top) {
+  constexpr double kWidth = 176, kGap = 22, kLeft = 34;
+  for (int i = 0; i < 3; ++i) {
+    const double x = kLeft + i * (kWidth + kGap);
+    Painted(cr, kSans, x + kWidth / 2, top + 14, kTopics[i].title, 11, kBrassLight, true, 1.5);
+    Wrapped(cr, x, top + 32, kWidth, kTopics[i].text, 13, kText, 15);
+    if (i > 0) Line(cr, x - kGap / 2 + 0.5, top + 4, x - kGap / 2 + 0.5, top + 86, {70, 80, 104});
+  }
 }
 
 void HowToPlay(Output& out) {
   Picture p(640, 480);
   cairo_t* cr = p.cr();
   DossierBackground(p, 901);
-  BrassTitle(cr, 320, 58, "HOW TO PLAY", 36, 4);
+  BrassTitle(cr, 320, 50, "HOW TO PLAY", 32, 4);
   cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, 14);
+  cairo_set_font_size(cr, 13);
   const char* sub = "Field manual for agent HERON";
   cairo_text_extents_t ext;
   cairo_text_extents(cr, sub, &ext);
   SetColor(cr, kDim);
-  cairo_move_to(cr, std::round(320 - ext.x_advance / 2), 80);
+  cairo_move_to(cr, std::round(320 - ext.x_advance / 2), 69);
   cairo_show_text(cr, sub);
-  Line(cr, 358.5, 96, 358.5, 404, {70, 80, 104});
+  Line(cr, 358.5, 80, 358.5, 334, {70, 80, 104});
   KeyboardColumn(cr);
   MouseColumn(cr);
-  Line(cr, 40, 414.5, 600, 414.5, {70, 80, 104});
-  LettersCentred(cr, kSerif, 320, 434,
-                 "Signs and messages close with a click, Enter, Space or Esc.", 14, kDim);
-  LettersCentred(cr, kSans, 320, 456, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
+  Line(cr, 34, 340.5, 606, 340.5, {70, 80, 104});
+  TopicRow(cr, 342);
+  LettersCentred(cr, kSerif, 320, 442,
+                 "Signs and messages close with a click, Enter, Space or Esc.", 13, kDim);
+  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
                  kBrassLight, true, 2);
   FinishOpaque(p, kNight);
   out.Save(p, "Trasken09.dat");
@@ -262,7 +296,8 @@ struct Credit {
   const char* role;
   const char* name;
 };
-// Heron Works credits its people by code name, as agents are.
+// Heron Works credits its people by code name, as agents are. The producer
+// stands alone on the first row, the others three to a row under him.
 constexpr Credit kCredits[] = {
     {"PRODUCER", "Grey Heron"},
     {"GAME DESIGN", "Kestrel"},
@@ -276,32 +311,77 @@ constexpr Credit kCredits[] = {
     {"TESTING", "The Rookery"},
 };
 
+// The free software and fonts the game is made and played with, and their licences
+// (CREDITS.md at the top of the sources says the same at more length).
+struct Notice {
+  const char* what;
+  const char* licence;
+};
+constexpr Notice kLibraries[] = {
+    {"SDL2", "zlib licence"},     {"SDL2_image", "zlib licence"},
+    {"SDL2_ttf", "zlib licence"}, {"SDL2_mixer", "zlib licence"},
+    {"FluidSynth", "LGPL 2.1+"},  {"Cairo", "LGPL 2.1 / MPL 1.1"},
+    {"fontconfig", "MIT-style"},  {"FreeType", "FreeType Licence"},
+    {"HarfBuzz", "MIT licence"},  {"libpng", "libpng licence"},
+    {"zlib", "zlib licence"},
+};
+constexpr Notice kMaterials[] = {
+    {"Liberation fonts", "SIL OFL 1.1"}, {"TimGM6mb sound font", "GPL 2"},
+    {"abcMIDI (abc2midi)", "GPL 2+"},    {"SoX", "GPL 2+"},
+    {"GoogleTest", "BSD 3-clause"},
+};
+constexpr double kNoticePitch = 16;
+
+// One column of names, each with its licence set flush right.
+void NoticeColumn(cairo_t* cr, double x, double width, double baseline, const Notice* first,
+                  const Notice* last) {
+  for (const Notice* n = first; n != last; ++n, baseline += kNoticePitch) {
+    Letters(cr, kSerif, x, baseline, n->what, 14, kText);
+    const double w = LettersWidth(cr, kSans, n->licence, 11);
+    Letters(cr, kSans, std::round(x + width - w), baseline, n->licence, 11, kPaleGrey);
+  }
+}
+
+void CentredItalic(cairo_t* cr, double baseline, const char* line, double size) {
+  cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, size);
+  SetColor(cr, kDim);
+  cairo_text_extents_t ext;
+  cairo_text_extents(cr, line, &ext);
+  cairo_move_to(cr, std::round(320 - ext.x_advance / 2), baseline);
+  cairo_show_text(cr, line);
+}
+
 void Credits(Output& out) {
   Picture p(640, 480);
   cairo_t* cr = p.cr();
   DossierBackground(p, 921);
-  BrassTitle(cr, 320, 80, "VELTRANE", 52, 5);
-  LettersCentred(cr, kSans, 320, 110, "A  HERON  WORKS  PRODUCTION", 12, kDim, true, 3);
-  Line(cr, 200, 124.5, 440, 124.5, kBrassDark);
-  double y = 156;
-  for (const Credit& c : kCredits) {
-    const double w = LettersWidth(cr, kSans, c.role, 10, true, 2);
-    Letters(cr, kSans, 308 - w, y, c.role, 10, kBrass, true, 2);
-    Letters(cr, kSerif, 332, y + 1, c.name, 17, kText);
-    y += 26;
+  BrassTitle(cr, 320, 58, "VELTRANE", 40, 5);
+  LettersCentred(cr, kSans, 320, 80, "A  HERON  WORKS  PRODUCTION", 11, kDim, true, 3);
+  Line(cr, 200, 90.5, 440, 90.5, kBrassDark);
+  // The makers: role above name, centred in its cell.
+  for (int i = 0; i < 10; ++i) {
+    const Credit& c = kCredits[i];
+    const double cx = i == 0 ? 320 : 130 + ((i - 1) % 3) * 190;
+    const double top = i == 0 ? 110 : 148 + ((i - 1) / 3) * 37;
+    LettersCentred(cr, kSans, cx, top, c.role, 11, kBrass, true, 2);
+    LettersCentred(cr, kSerif, cx, top + 18, c.name, 17, kText);
   }
-  cairo_select_font_face(cr, kSerif, CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, 13);
-  SetColor(cr, kDim);
-  for (auto [line, base] :
-       {std::pair{"Every agent of Heron Works is credited by code name.", 422.0},
-        {"All persons and places of this story are invented.", 440.0}}) {
-    cairo_text_extents_t ext;
-    cairo_text_extents(cr, line, &ext);
-    cairo_move_to(cr, std::round(320 - ext.x_advance / 2), base);
-    cairo_show_text(cr, line);
-  }
-  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 10,
+  CentredItalic(cr, 272, "Every agent of Heron Works is credited by code name.", 13);
+  Line(cr, 34, 284.5, 606, 284.5, {70, 80, 104});
+  // Third-party work: the libraries in two columns, fonts, sound and tools in a third.
+  Painted(cr, kSans, 203, 304, "BUILT WITH", 11, kBrassLight, true, 3);
+  Painted(cr, kSans, 505, 304, "FONTS, SOUND AND TOOLS", 11, kBrassLight, true, 2);
+  NoticeColumn(cr, 34, 162, 324, kLibraries, kLibraries + 6);
+  NoticeColumn(cr, 210, 162, 324, kLibraries + 6, std::end(kLibraries));
+  NoticeColumn(cr, 404, 202, 324, std::begin(kMaterials), std::end(kMaterials));
+  Line(cr, 389.5, 292, 389.5, 410, {70, 80, 104});
+  CentredItalic(cr, 424,
+                "Portions of this software are copyright \xc2\xa9 The FreeType Project "
+                "(www.freetype.org).",
+                12);
+  CentredItalic(cr, 440, "All persons and places of this story are invented.", 12);
+  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
                  kBrassLight, true, 2);
   FinishOpaque(p, kNight);
   out.Save(p, "Trasken19.dat");
