@@ -51,8 +51,12 @@ TEST(Runner, ExpectationsPassAndFailLoudly) {
       "expect windows.Mode.controls.Option1(1).value false\n"
       "expect windows.Mode.controls.Label1(0).caption \"Veltrane\"\n"
       "expect windows.Mode.controls.Label1(0).forecolor \"#FFFFFF\"\n"
-      "expect messages []\n");
+      "expect messages []\n"
+      "expect windows.Big absent\n");
   EXPECT_EQ(ok.status, 0) << ok.err;
+  const auto present = RunText("expect windows.Mode absent\n");
+  EXPECT_EQ(present.status, 1);
+  EXPECT_NE(present.err.find("expected nothing there"), std::string::npos) << present.err;
 
   const auto bad = RunText("click 190 288\nexpect world.FullScreen true\n");
   EXPECT_EQ(bad.status, 1);

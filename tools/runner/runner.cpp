@@ -165,6 +165,13 @@ class ScriptPlayer {
       out_ << part->Dump() << "\n";
       return true;
     }
+    if (c.value == "absent") {
+      // A closed window, or anything else not in the state.
+      if (part == nullptr) return true;
+      err_ << where << "expect " << c.text << ": expected nothing there, got " << part->Dump()
+           << "\n";
+      return false;
+    }
     const auto expected = Json::Parse(c.value);
     if (!expected) {
       err_ << where << "expect " << c.text << ": the value " << c.value << " is not JSON\n";
