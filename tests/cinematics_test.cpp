@@ -196,7 +196,16 @@ TEST_F(Cinematics, ThePresentationSpellsTheNameOnceAndCannotBeSkipped) {
   EXPECT_EQ(info->Printed(), "HERON WORKS\nPRESENTS");
   std::string tones;
   for (const auto& e : p.effects) tones += e.name == "Dit" ? "." : e.name == "Dah" ? "-" : "";
-  EXPECT_EQ(tones, "....." ".-." "---" "-." ".--" "---" ".-." "-.-" "...");
+  EXPECT_EQ(tones,
+            "....."
+            ".-."
+            "---"
+            "-."
+            ".--"
+            "---"
+            ".-."
+            "-.-"
+            "...");
   EXPECT_EQ(p.effects.back().name, "Presents");
   // The title screen is up; the click and Enter did nothing to the presentation.
   EXPECT_TRUE(shell->big.Visible());

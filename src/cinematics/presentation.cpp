@@ -54,8 +54,7 @@ void InfoForm::Print(int xTwips, int yTwips, Color color, char c) {
 void InfoForm::Paint(Surface& canvas, TextRenderer& text) const {
   Form::Paint(canvas, text);
   for (const Letter& l : printed_)
-    text.Draw(canvas, Bounds.x + l.x, Bounds.y + l.y, TelegramFont(), std::string(1, l.c),
-              l.color);
+    text.Draw(canvas, Bounds.x + l.x, Bounds.y + l.y, TelegramFont(), std::string(1, l.c), l.color);
 }
 
 }  // namespace vt

@@ -32,7 +32,8 @@ std::vector<Step> MakeIntro() {
        Title("\"In the desert, the one who sees the sandstorm first lives longest.\"\r\n"
              "\x97 a saying of the Gulf")},
       {TitleColor(kStoryWhite), Title("Islamia City.")},
-      {TitleColor(kStoryWhite), Title("Capital of the Republic of Islamia, on the shores of the Gulf.")},
+      {TitleColor(kStoryWhite),
+       Title("Capital of the Republic of Islamia, on the shores of the Gulf.")},
       {TitleColor(kStoryLightYellow),
        Title("The Evening News\r\nISLAMIA NATIONAL TELEVISION\r\n20:00")},
       // 5-11: the broadcast.
@@ -90,26 +91,21 @@ std::vector<Step> MakeIntro() {
                "TAVORI\r\nIslamia has a missile that reaches Haifa. We need to know where it "
                "is built.")},
       Room("KARMI\r\nSomewhere in the Penurious Quarter. A \"textile works\", we think."),
-      Room(
-          "LIVNE\r\nWorse: their university bought plague strains in Europe. Phatami is no "
-          "textile expert."),
-      Room(
-          "MERON\r\nGive me a target and proof, and the Air Force does the rest. Without proof "
-          "the politicians won't let me fly."),
-      Room(
-          "TAVORI\r\nDan, you go in as Michel Darras, antiques. Ali Hassan keeps a safe room "
-          "for us."),
-      Room(
-          "KARMI\r\nThe kit is already there. Transmit only from that room, and only when you "
-          "have something."),
+      Room("LIVNE\r\nWorse: their university bought plague strains in Europe. Phatami is no "
+           "textile expert."),
+      Room("MERON\r\nGive me a target and proof, and the Air Force does the rest. Without proof "
+           "the politicians won't let me fly."),
+      Room("TAVORI\r\nDan, you go in as Michel Darras, antiques. Ali Hassan keeps a safe room "
+           "for us."),
+      Room("KARMI\r\nThe kit is already there. Transmit only from that room, and only when you "
+           "have something."),
       Room("SHEMER\r\nAnd when I have everything?"),
       Room("TAVORI\r\nThen we get you out. We always get you out."),
       Room("SHEMER\r\nYou said that last time."),
       // 40-44: Islamia City, the secret room.
       {NoPicture(0), Caption(0, ""), Title("Two days later.")},
       {Title(""), Centre("Zorl09.dat", 600), Effect("OpenLib"),
-       Caption(0,
-               "Islamia City. In the house of Ali Hassan, carpet merchant, a bookcase turns.")},
+       Caption(0, "Islamia City. In the house of Ali Hassan, carpet merchant, a bookcase turns.")},
       {Caption(0, "A narrow stair leads up to a room that does not exist.")},
       {Caption(0,
                "On the table: a transmitter, a Morse key and a small red lamp. It is "
@@ -123,9 +119,8 @@ std::vector<Step> MakeEnding() {
   return {
       {TitleColor(kStoryWhite),
        Title("05:10. A taxi leaves a back lane of the sealed Prestigious Quarter.")},
-      {Title(
-           "In the back sits a captain of the Republican Guard with a briefcase. Three "
-           "checkpoints wave him through."),
+      {Title("In the back sits a captain of the Republican Guard with a briefcase. Three "
+             "checkpoints wave him through."),
        Effect("TaxiStart")},
       {Title("Nobody stops a captain.")},
       {Title(""), Effect("TakeOff"), Centre("Zorl10.dat", 300), MoveCaption(250),
@@ -134,12 +129,12 @@ std::vector<Step> MakeEnding() {
                "time.")},
       {Caption(0, "In seat 14C a man who has not slept for three days is asleep at last.")},
       {Caption(0, ""), HideCentre(),
-       Title(
-           "In his briefcase: the plague documents of Prof. Phatami.\r\nIn Tel Aviv: a very "
-           "busy morning.")},
+       Title("In his briefcase: the plague documents of Prof. Phatami.\r\nIn Tel Aviv: a very "
+             "busy morning.")},
       {Title("The blueprints from City Park confirm Dr. Livne's worst fears.")},
       {Title("The Prime Minister approves the last phase of Operation Heron.")},
-      {Effect("TickTick"), Caption(0, ""), HideCentre(), Title("Two nights later.\r\nIslamia City.")},
+      {Effect("TickTick"), Caption(0, ""), HideCentre(),
+       Title("Two nights later.\r\nIslamia City.")},
       {Effect("SirenBombing"), Title(""), Centre("Zorl11.dat", 650),
        Caption(0,
                "At 02:00 the sirens wail. Bombs fall on Textile Works No. 3 and on the "
@@ -151,9 +146,8 @@ std::vector<Step> MakeEnding() {
                "President Sadiq leaves the country with two suitcases. The Ministers of War and "
                "Finance share his plane.")},
       {Caption(0, ""), HideCentre(),
-       Title(
-           "Prof. Tariq Saidi chairs the new Commission of Inquiry. Its first witness is Prof. "
-           "Ahmed Phatami.")},
+       Title("Prof. Tariq Saidi chairs the new Commission of Inquiry. Its first witness is Prof. "
+             "Ahmed Phatami.")},
       {Effect("TickTick"), TitleColor(kStoryLightYellow),
        Title("One month later.\r\nTel Aviv.\r\nA ceremony that never took place.")},
       {Effect("Clap"), Title(""), Centre("Zorl13.dat", 400),
@@ -163,8 +157,12 @@ std::vector<Step> MakeEnding() {
                "driver who still wants his fare.")},
       {Centre("Zorl14.dat", 400),
        Caption(0, "And Ruth finally gets Dan for a holiday. Without a telephone.")},
-      {Effect("Ahh"), NoPicture(0), Caption(0, ""), {K::TitleEnd, 0, {}, kStoryEndRed, 0},
-       Title("THE END"), Effect("Presents")},
+      {Effect("Ahh"),
+       NoPicture(0),
+       Caption(0, ""),
+       {K::TitleEnd, 0, {}, kStoryEndRed, 0},
+       Title("THE END"),
+       Effect("Presents")},
   };
 }
 
