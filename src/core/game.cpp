@@ -19,6 +19,7 @@ constexpr std::size_t kLongestReport = 400;
 Game::Game(Platform& p, std::string programFolder, Windows& w)
     : platform(p),
       folder(std::move(programFolder)),
+      savesFolder(folder),
       ui(p),
       worldStorage_(std::make_unique<WorldState>()),
       world(*worldStorage_),

@@ -55,6 +55,8 @@ class Game {
 
   Platform& platform;
   const std::string folder;
+  // Where the five saved-game slots live; the program's folder unless told otherwise.
+  std::string savesFolder;
   Ui ui;
 
  private:

@@ -38,8 +38,10 @@ class GameScreen {
   virtual void StartNewGame(GameStart start) = 0;
   // Builds the current screen from its district file and draws the hero.
   virtual void SetScreen() = 0;
-  // The district's caption in the game bar.
+  // The district's and the place's captions in the game bar.
   virtual std::string_view DistrictCaption() const = 0;
+  virtual std::string_view LocationCaption() const = 0;
+  virtual void SetPlaceCaptions(std::string_view district, std::string_view location) = 0;
   virtual InventoryBar Bar() = 0;
   // The music timer: on, it starts afresh (its next tick plays the place's track
   // from the beginning); off, it stops.

@@ -146,4 +146,14 @@ std::string_view GameForm::DistrictCaption() const {
   return Zone ? std::string_view(Zone->Caption) : std::string_view();
 }
 
+std::string_view GameForm::LocationCaption() const {
+  return Location ? std::string_view(Location->Caption) : std::string_view();
+}
+
+void GameForm::SetPlaceCaptions(std::string_view district, std::string_view location) {
+  Load();  // the captions are the bar's labels
+  Zone->Caption = std::string(district);
+  Location->Caption = std::string(location);
+}
+
 }  // namespace vt

@@ -50,6 +50,8 @@ class GameForm : public Form, public GameScreen {
   void SetScreen() override;
   void StartNewGame(GameStart start) override;
   std::string_view DistrictCaption() const override;
+  std::string_view LocationCaption() const override;
+  void SetPlaceCaptions(std::string_view district, std::string_view location) override;
   InventoryBar Bar() override { return {ObjectImage, InvSelect, InvLabel}; }
   void SetMusicTimer(bool on) override;
 
