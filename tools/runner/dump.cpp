@@ -31,6 +31,7 @@ Json DumpControl(const Control& c) {
   j.Set("enabled", c.Enabled);
   j.Set("forecolor", ColorText(c.ForeColor));
   j.Set("border", c.Border);
+  if (c.Kind() == ControlKind::Label && !c.Transparent) j.Set("backcolor", ColorText(c.BackColor));
   if (c.Kind() == ControlKind::OptionButton)
     j.Set("value", static_cast<const OptionButton&>(c).Value);
   if (c.Kind() == ControlKind::TextBox)
