@@ -178,7 +178,9 @@ TEST_F(SaveLoadWindow, LoadModeMarksTheChosenSlotGreenAndShowsWhereItStands) {
 }
 
 TEST_F(SaveLoadWindow, EnterLoadsOnlyOnceASlotIsChosen) {
-  WriteSaved(1, "Two", "Docks", "Pier 4");
+  ASSERT_TRUE(SaveGame(*game, 1, "Two"));
+  const int heroX = w->HeroX;
+  w->HeroX = static_cast<std::int16_t>(heroX + 30);
   w->SaveLoadOK = false;
   platform.PushKey(key::kEnter);
   EXPECT_FALSE(Open(11));
@@ -191,6 +193,23 @@ TEST_F(SaveLoadWindow, EnterLoadsOnlyOnceASlotIsChosen) {
   EXPECT_TRUE(Resume());
   EXPECT_FALSE(sl->IsLoaded());
   EXPECT_TRUE(w->SaveLoadOK);
+  EXPECT_EQ(w->HeroX, heroX);
+}
+
+TEST_F(SaveLoadWindow, AFailedLoadKeepsTheWindowOpenForAnotherChoice) {
+  WriteSaved(1, "Cut short", "Docks", "Pier 4");  // ends long before a real save does
+  EXPECT_FALSE(Open(11));
+  platform.PushKey('2');
+  platform.PushKey(key::kEnter);
+  platform.PushKey(key::kSpace);  // past the message that tells why
+  EXPECT_FALSE(Resume());
+  EXPECT_TRUE(sl->Visible());
+  EXPECT_FALSE(w->SaveLoadOK);
+  EXPECT_EQ(sl->Label1[1].BackColor, kGreen);
+
+  platform.PushKey(key::kEscape);
+  EXPECT_TRUE(Resume());
+  EXPECT_FALSE(w->SaveLoadOK);
 }
 
 TEST_F(SaveLoadWindow, ADigitTypesIntoAnOpenNameAndOtherwiseChoosesTheSlot) {
@@ -315,6 +334,35 @@ TEST_F(SaveLoadWindow, HoverMovesTheHighlightWithASoundOnlyWhenItMoves) {
   EXPECT_TRUE(Resume());
   EXPECT_FALSE(w->SaveLoadOK);
   EXPECT_EQ(Effects(), std::vector<std::string>{"MenuSelect"});
+}
+
+TEST_F(SaveLoadWindow, AGameSavedThroughTheWindowLoadsBackThroughIt) {
+  const int heroX = w->HeroX;
+  const int heroY = w->HeroY;
+  EXPECT_FALSE(Open(3));
+  platform.PushKey('3');
+  for (int i = 0; i < 7; ++i) platform.PushKey(key::kBack);
+  Type("Start, again");
+  platform.PushKey(key::kEnter);
+  EXPECT_TRUE(Resume());
+  EXPECT_TRUE(w->SaveLoadOK);
+
+  w->HeroX = static_cast<std::int16_t>(heroX + 60);
+  w->HeroY = static_cast<std::int16_t>(heroY + 30);
+  shell->menu.Show();
+  EXPECT_FALSE(Open(2));
+  EXPECT_EQ(sl->Label1[2].Caption, "Start, again");
+  platform.PushKey('3');
+  EXPECT_FALSE(Resume());
+  const std::string where = ReadSlotSummary(*game, 2).where;
+  EXPECT_FALSE(where.empty());
+  EXPECT_EQ(sl->NameLabel[4].Caption, where);
+
+  platform.PushKey(key::kEnter);
+  EXPECT_TRUE(Resume());
+  EXPECT_TRUE(w->SaveLoadOK);
+  EXPECT_EQ(w->HeroX, heroX);
+  EXPECT_EQ(w->HeroY, heroY);
 }
 
 }  // namespace
