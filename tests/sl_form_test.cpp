@@ -237,6 +237,18 @@ TEST_F(SaveLoadWindow, ADigitTypesIntoAnOpenNameAndOtherwiseChoosesTheSlot) {
   EXPECT_EQ(VisibleFields(), std::vector<int>{0});
   EXPECT_EQ(sl->SLfilename[0].Text, "<EMPTY>");
   EXPECT_EQ(sl->NameLabel[4].Caption, "");
+
+  // Shifted, the key still chooses its slot, and its character is not typed either.
+  platform.PushKey(key::kEscape);
+  InputEvent down;
+  down.kind = InputEvent::Kind::KeyDown;
+  down.keyCode = '4';
+  down.shift = kShiftMask;
+  platform.Push(down);
+  Type('$');
+  EXPECT_FALSE(Resume());
+  EXPECT_EQ(VisibleFields(), std::vector<int>{3});
+  EXPECT_EQ(sl->SLfilename[3].Text, "<EMPTY>");
 }
 
 TEST_F(SaveLoadWindow, EscClosesTheNameFirstAndThenCancels) {

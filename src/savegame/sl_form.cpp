@@ -119,7 +119,7 @@ void SLform::Form_Load() {
     Bounds.w = kWidth;
     Bounds.h = kHeight;
   }
-  swallow_ = 0;
+  swallow_ = false;
   Focus = nullptr;
   Highlight(kAction);
   NameLabel[kPrompt].Caption = kChoosePrompt;
@@ -140,11 +140,11 @@ void SLform::Form_Unload() { game_.world.KeysUsed = false; }
 void SLform::Form_KeyDown(int& keyCode, int) {
   const int code = keyCode;
   keyCode = 0;  // names are typed through key presses; Tab must not move the focus
-  swallow_ = 0;
+  swallow_ = false;
   if (code >= '1' && code < '1' + kSlotCount) {
     if (VisibleField() < 0) {
       SelectSlot(code - '1');
-      swallow_ = static_cast<char>(code);
+      swallow_ = true;
     }
     return;
   }
@@ -169,8 +169,9 @@ void SLform::Form_KeyDown(int& keyCode, int) {
 }
 
 void SLform::Form_KeyPress(char& ch) {
-  if (swallow_ != 0 && ch == swallow_) ch = 0;
-  swallow_ = 0;
+  // The character of the key that chose a slot (shifted or not) is not a name.
+  if (swallow_) ch = 0;
+  swallow_ = false;
 }
 
 void SLform::Label1_Click(int index) { SelectSlot(index); }

@@ -59,8 +59,9 @@ class SLform : public Form {
 
   Game& game_;
   const Form& menu_;
-  // The digit that just selected a slot, kept from the name field it opened.
-  char swallow_ = 0;
+  // A digit key has just chosen a slot: its character is kept from the name
+  // field the choice opened.
+  bool swallow_ = false;
 };
 
 }  // namespace vt
