@@ -229,7 +229,7 @@ TEST_F(SaveLoadWindow, ADigitTypesIntoAnOpenNameAndOtherwiseChoosesTheSlot) {
   platform.PushKey('1');
   EXPECT_FALSE(Resume());
   EXPECT_EQ(VisibleFields(), std::vector<int>{2});
-  EXPECT_EQ(field.Text, "Three31");
+  EXPECT_EQ(field.Text, "31");  // the old name gave way to the first key typed
 
   // Choosing another slot moves the entry there and drops what was typed.
   Click(sl->Label1[0]);
@@ -301,8 +301,8 @@ TEST_F(SaveLoadWindow, SavingUnderTheEmptyMarkIsRefusedAndAnyOtherNameSaves) {
   EXPECT_TRUE(sl->Visible());
   EXPECT_EQ(ReadSlotSummary(*game, 0).name, "<EMPTY>");
 
-  // An empty name is a name.
-  for (int i = 0; i < 7; ++i) platform.PushKey(key::kBack);
+  // Backspace takes the whole old name, and an empty name is a name.
+  platform.PushKey(key::kBack);
   platform.PushKey(key::kEnter);
   EXPECT_TRUE(Resume());
   EXPECT_TRUE(w->SaveLoadOK);
@@ -311,10 +311,32 @@ TEST_F(SaveLoadWindow, SavingUnderTheEmptyMarkIsRefusedAndAnyOtherNameSaves) {
   EXPECT_EQ(saved.name, "");
 }
 
+TEST_F(SaveLoadWindow, TheOldNameStaysUntilTheFirstKeyAndThenGivesWayWhole) {
+  WriteSaved(0, "Quay", "Old Town", "The Quay");
+  EXPECT_FALSE(Open(3));
+  platform.PushKey('1');
+  platform.PushKey(key::kTab);
+  platform.PushKey(key::kTab);  // no editing: the name stays
+  EXPECT_FALSE(Resume());
+  EXPECT_EQ(sl->SLfilename[0].Text, "Quay");
+  Type("Dock");
+  platform.PushKey(key::kBack);  // now an ordinary Backspace
+  EXPECT_FALSE(Resume());
+  EXPECT_EQ(sl->SLfilename[0].Text, "Doc");
+
+  // Opening the field again brings back the old name, untouched.
+  platform.PushKey(key::kEscape);
+  Click(sl->Label1[0]);
+  EXPECT_FALSE(Resume());
+  EXPECT_EQ(sl->SLfilename[0].Text, "Quay");
+  Type(std::string(30, 'x'));
+  EXPECT_FALSE(Resume());
+  EXPECT_EQ(sl->SLfilename[0].Text, std::string(25, 'x'));
+}
+
 TEST_F(SaveLoadWindow, ANameWithCommasComesBackWithCommas) {
   EXPECT_FALSE(Open(3));
   platform.PushKey('2');
-  for (int i = 0; i < 7; ++i) platform.PushKey(key::kBack);
   Type("North, then east");
   PushAt(InputEvent::Kind::MouseDown, sl->NameLabel[13]);
   EXPECT_TRUE(Resume());
@@ -353,7 +375,6 @@ TEST_F(SaveLoadWindow, AGameSavedThroughTheWindowLoadsBackThroughIt) {
   const int heroY = w->HeroY;
   EXPECT_FALSE(Open(3));
   platform.PushKey('3');
-  for (int i = 0; i < 7; ++i) platform.PushKey(key::kBack);
   Type("Start, again");
   platform.PushKey(key::kEnter);
   EXPECT_TRUE(Resume());

@@ -120,6 +120,7 @@ void SLform::Form_Load() {
     Bounds.h = kHeight;
   }
   swallow_ = false;
+  nameUntouched_ = false;
   Focus = nullptr;
   Highlight(kAction);
   NameLabel[kPrompt].Caption = kChoosePrompt;
@@ -172,6 +173,15 @@ void SLform::Form_KeyPress(char& ch) {
   // The character of the key that chose a slot (shifted or not) is not a name.
   if (swallow_) ch = 0;
   swallow_ = false;
+  // The old name stands as if selected: the first character typed, or
+  // Backspace, replaces it whole.
+  const bool edits = ch == '\b' || static_cast<unsigned char>(ch) >= 32;
+  const int field = VisibleField();
+  if (nameUntouched_ && edits && field >= 0) {
+    SLfilename[field].Text.clear();
+    if (ch == '\b') ch = 0;
+    nameUntouched_ = false;
+  }
 }
 
 void SLform::Label1_Click(int index) { SelectSlot(index); }
@@ -204,6 +214,7 @@ void SLform::SelectSlot(int index) {
   field.Text = Label1[index].Caption;
   field.Visible = true;
   SetFocus(&field);
+  nameUntouched_ = true;
   NameLabel[kPrompt].Caption = kNamePrompt;
 }
 
@@ -221,6 +232,7 @@ int SLform::VisibleField() const {
 
 void SLform::HideFields() {
   for (const auto& [n, field] : SLfilename) field->Visible = false;
+  nameUntouched_ = false;
   // A hidden field must not go on receiving what is typed.
   Focus = nullptr;
 }
