@@ -1,16 +1,32 @@
 // Playing a script: feeding input, running checks, reporting.
 #include "tools/runner/runner.h"
 
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 
+#include "platform/files.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_media.h"
+#include "savegame/save_load.h"
 #include "shell/shell.h"
 #include "tools/runner/dump.h"
 #include "tools/runner/script.h"
 #include "tools/runner/world_dump.h"
 
 namespace vt {
+
+namespace {
+
+// A run that keeps its saves apart starts from five empty slots, so it plays the same every time.
+void EmptySlots(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    std::ofstream(DataPath(folder, "Zorl" + std::to_string(slot + 15) + ".dat"), std::ios::binary)
+        << kEmptySlot << "\r\n";
+}
+
+}  // namespace
 namespace {
 
 struct ExpectationFailed {};
@@ -29,6 +45,10 @@ class ScriptPlayer {
     platform_.logPixelsX = options.dpi;
     platform_.anotherCopy = options.anotherCopy;
     platform_.feeder = [this] { return Feed(); };
+    if (!options.savesFolder.empty()) {
+      shell_.game.savesFolder = options.savesFolder;
+      EmptySlots(options.savesFolder);
+    }
   }
 
   int Play() {
