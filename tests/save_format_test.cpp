@@ -74,7 +74,8 @@ SavedGame RandomGame(std::mt19937& rng) {
   std::shuffle(pool.begin(), pool.end(), rng);
   g.inventory.assign(pool.begin(), pool.begin() + pick(0, 12));
   for (int i = 1; i <= 7; ++i) g.districtOpen[static_cast<std::size_t>(i)] = pick(0, 1);
-  for (int i = 1; i <= 250; ++i) g.storyFlags[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(pick(0, 255));
+  for (int i = 1; i <= 250; ++i)
+    g.storyFlags[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(pick(0, 255));
   for (int i = 1; i <= 10; ++i) g.transmissions[static_cast<std::size_t>(i)] = pick(0, 1);
   for (int i = pick(0, 30); i > 0; --i)
     g.cells.push_back({pick(1, 9), pick(1, 10), pick(1, 10), pick(1, 12), pick(1, 20)});
@@ -91,7 +92,8 @@ TEST(SavedGameFile, EveryValueComesBackFromItsBytes) {
     EXPECT_EQ(*back.game, g) << "round " << round;
     // Every line ends in CR LF, the last included; the count is as the layout says.
     EXPECT_EQ(bytes.substr(bytes.size() - 5), "---\r\n");
-    const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    const std::size_t lines =
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     EXPECT_EQ(lines, 12 + g.inventory.size() + 7 + 250 + 10 + g.cells.size() + 1);
     EXPECT_EQ(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r')), lines);
   }
@@ -105,8 +107,8 @@ TEST(SavedGameFile, NamesKeepTheirCommasAndEmptyTextsTheirMark) {
   const auto lines = SplitLines(bytes);
   EXPECT_EQ(lines[0], "Tel Aviv* 03:40* awake");
   EXPECT_EQ(ShownName(lines[0]), g.name);
-  EXPECT_EQ(lines[7], "*");  // nothing incoming
-  EXPECT_EQ(lines[9], "*");  // no place name
+  EXPECT_EQ(lines[7], "*");   // nothing incoming
+  EXPECT_EQ(lines[9], "*");   // no place name
   EXPECT_EQ(lines[11], "0");  // an empty inventory: the districts follow at once
   EXPECT_EQ(lines[12], "False");
   EXPECT_EQ(lines[12 + 7 + 250 + 9], "False");
@@ -142,8 +144,9 @@ TEST(SavedGameFile, DamagedFilesAreRefusedWithTheirLine) {
   std::vector<std::pair<std::string, std::string>> bad;  // what, bytes
   // Cut after every line, and in the middle of the last.
   for (std::size_t n = 0; n < good.size(); ++n)
-    bad.emplace_back("cut after " + std::to_string(n),
-                     Join(std::vector<std::string>(good.begin(), good.begin() + static_cast<long>(n))));
+    bad.emplace_back(
+        "cut after " + std::to_string(n),
+        Join(std::vector<std::string>(good.begin(), good.begin() + static_cast<long>(n))));
   bad.emplace_back("half an end mark", Join(good).substr(0, Join(good).size() - 3));
   // A word where every number belongs, and a number out of range in each kind.
   std::vector<std::size_t> numeric = {1, 2, 3, 4, 5, 10, 11, 12, 13};
@@ -158,11 +161,13 @@ TEST(SavedGameFile, DamagedFilesAreRefusedWithTheirLine) {
     bad.emplace_back("empty at " + std::to_string(i), Join(lines));
   }
   const std::vector<std::pair<std::size_t, std::string>> outOfRange = {
-      {1, "0"},    {1, "10"},   {2, "11"},  {3, "0"},     {4, "-1"},  {4, "571"},
-      {5, "331"},  {6, "up"},   {6, "North"}, {10, "256"}, {11, "41"}, {11, "3"},
-      {12, "999"}, {13, "42"},  {14, "true"}, {20, "Maybe"}, {21, "256"}, {270, "-5"},
-      {271, "1"},  {281, "1050208189"}, {281, "005020818"}, {281, "113020818"},
-      {281, "105021318"}, {281, "105020821"}, {281, "10502081x"}, {281, "--"}};
+      {1, "0"},           {1, "10"},          {2, "11"},          {3, "0"},
+      {4, "-1"},          {4, "571"},         {5, "331"},         {6, "up"},
+      {6, "North"},       {10, "256"},        {11, "41"},         {11, "3"},
+      {12, "999"},        {13, "42"},         {14, "true"},       {20, "Maybe"},
+      {21, "256"},        {270, "-5"},        {271, "1"},         {281, "1050208189"},
+      {281, "005020818"}, {281, "113020818"}, {281, "105021318"}, {281, "105020821"},
+      {281, "10502081x"}, {281, "--"}};
   for (const auto& [i, value] : outOfRange) {
     auto lines = good;
     ASSERT_LT(i, lines.size());

@@ -23,6 +23,7 @@ constexpr int kEscape = 27;
 constexpr int kSpace = 32;
 constexpr int kPageDown = 34;
 constexpr int kEnd = 35;
+constexpr int kHome = 36;
 constexpr int kLeft = 37;
 constexpr int kUp = 38;
 constexpr int kRight = 39;

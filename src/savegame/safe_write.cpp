@@ -58,7 +58,8 @@ bool WriteFileSafely(FileOps& ops, const std::string& path, std::string_view byt
                      std::string& problem, std::size_t piece) {
   const std::string temp = path + ".new";
   auto fail = [&](const char* step) {
-    problem = std::string(step) + " " + temp + (errno ? std::string(": ") + std::strerror(errno) : "");
+    problem =
+        std::string(step) + " " + temp + (errno ? std::string(": ") + std::strerror(errno) : "");
     return false;
   };
   errno = 0;

@@ -44,8 +44,7 @@ std::string CheckAgainstDistrict(const Game& game, const SavedGame& g) {
       ReadDistrictScreen(game.Path(DistrictFileName(g.district)), g.screenRow, g.screenCol);
   const int rows = district.screen.height / 12;
   const int cols = district.screen.width / 20;
-  if (rows <= 0 || cols <= 0)
-    return "district " + std::to_string(g.district) + " cannot be read";
+  if (rows <= 0 || cols <= 0) return "district " + std::to_string(g.district) + " cannot be read";
   if (g.screenRow > rows || g.screenCol > cols || !district.screen.found)
     return "screen " + std::to_string(g.screenRow) + "," + std::to_string(g.screenCol) +
            " lies outside district " + std::to_string(g.district);

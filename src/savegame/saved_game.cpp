@@ -74,8 +74,8 @@ class LineReader {
 };
 
 bool ParseCell(std::string_view line, ChangedCell& cell) {
-  if (line.size() != 9 || !std::all_of(line.begin(), line.end(),
-                                       [](char c) { return c >= '0' && c <= '9'; }))
+  if (line.size() != 9 ||
+      !std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return false;
   auto field = [&](std::size_t at, std::size_t n) {
     int v = 0;
@@ -192,9 +192,9 @@ ParsedSave ParseSavedGame(std::string_view text) {
   if (!in.Next("facing", line)) return fail();
   const auto facing = FacingFromName(line);
   if (!facing) {
-      in.Fail("facing", "not a direction: " + Quoted(line));
-      return fail();
-    }
+    in.Fail("facing", "not a direction: " + Quoted(line));
+    return fail();
+  }
   g.facing = *facing;
   if (!in.Next("incoming text", line)) return fail();
   g.incomingText = line == kEmptyMark ? "" : std::string(line);
@@ -209,13 +209,11 @@ ParsedSave ParseSavedGame(std::string_view text) {
   for (int i = 0; i < count; ++i) {
     int object = 0;
     if (!in.Number("object", 0, 999, object)) return fail();
-    if (ObjectName(object).empty())
-      {
+    if (ObjectName(object).empty()) {
       in.Fail("object", std::to_string(object) + " is no object");
       return fail();
     }
-    if (std::find(g.inventory.begin(), g.inventory.end(), object) != g.inventory.end())
-      {
+    if (std::find(g.inventory.begin(), g.inventory.end(), object) != g.inventory.end()) {
       in.Fail("object", std::to_string(object) + " is carried twice");
       return fail();
     }
@@ -234,8 +232,7 @@ ParsedSave ParseSavedGame(std::string_view text) {
     if (!in.Next("changed cell or ---", line)) return fail();
     if (line == kEndMarker) break;
     ChangedCell cell{};
-    if (!ParseCell(line, cell))
-      {
+    if (!ParseCell(line, cell)) {
       in.Fail("changed cell", "not a cell of the city: " + Quoted(line));
       return fail();
     }

@@ -46,10 +46,10 @@ struct SavedGame {
   std::string locationName;
   int transNumber = 0;
   std::vector<int> inventory;
-  std::array<bool, 8> districtOpen{};            // 1-7
-  std::array<std::uint8_t, 251> storyFlags{};    // 1-250
-  std::array<bool, 11> transmissions{};          // 1-10
-  std::vector<ChangedCell> cells;                // in file order
+  std::array<bool, 8> districtOpen{};          // 1-7
+  std::array<std::uint8_t, 251> storyFlags{};  // 1-250
+  std::array<bool, 11> transmissions{};        // 1-10
+  std::vector<ChangedCell> cells;              // in file order
   bool operator==(const SavedGame&) const = default;
 };
 

@@ -1,4 +1,4 @@
-// veltrane-run [--data DIR] [--display WxHxBITS] [--dpi N] [--another-copy] SCRIPT
+// veltrane-run [--data DIR] [--saves DIR] [--display WxHxBITS] [--dpi N] [--another-copy] SCRIPT
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -11,7 +11,7 @@
 namespace {
 
 int Usage() {
-  std::cerr << "usage: veltrane-run [--data DIR] [--display WxHxBITS] [--dpi N] "
+  std::cerr << "usage: veltrane-run [--data DIR] [--saves DIR] [--display WxHxBITS] [--dpi N] "
                "[--another-copy] SCRIPT\n";
   return 2;
 }
@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
     const bool hasValue = i + 1 < argc;
     if (arg == "--data" && hasValue) {
       options.dataFolder = argv[++i];
+    } else if (arg == "--saves" && hasValue) {
+      options.savesFolder = argv[++i];
     } else if (arg == "--display" && hasValue) {
       vt::DisplayMode& d = options.display;
       if (std::sscanf(argv[++i], "%dx%dx%d", &d.width, &d.height, &d.bitsPerPixel) != 3)

@@ -1,16 +1,35 @@
 // Playing a script: feeding input, running checks, reporting.
 #include "tools/runner/runner.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <ostream>
 
+#include "platform/files.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_media.h"
+#include "savegame/save_load.h"
 #include "shell/shell.h"
 #include "tools/runner/dump.h"
 #include "tools/runner/script.h"
 #include "tools/runner/world_dump.h"
+#include "util/printable.h"
 
 namespace vt {
+
+namespace {
+
+// A run that keeps its saves apart starts from five empty slots, so it plays the same every time.
+void EmptySlots(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    std::ofstream(DataPath(folder, "Zorl" + std::to_string(slot + 15) + ".dat"), std::ios::binary)
+        << kEmptySlot << "\r\n";
+}
+
+}  // namespace
 namespace {
 
 struct ExpectationFailed {};
@@ -29,6 +48,10 @@ class ScriptPlayer {
     platform_.logPixelsX = options.dpi;
     platform_.anotherCopy = options.anotherCopy;
     platform_.feeder = [this] { return Feed(); };
+    if (!options.savesFolder.empty()) {
+      shell_.game.savesFolder = options.savesFolder;
+      EmptySlots(options.savesFolder);
+    }
   }
 
   int Play() {
@@ -144,6 +167,53 @@ class ScriptPlayer {
     return *part;
   }
 
+  // A file named by the script: beside the script unless the path is absolute.
+  std::string ScriptFile(const std::string& name) const {
+    const std::filesystem::path p(name);
+    if (p.is_absolute() || options_.scriptName == "-") return name;
+    return (std::filesystem::path(options_.scriptName).parent_path() / p).string();
+  }
+
+  // Puts a file into a slot, or checks that a slot holds exactly a file's bytes.
+  bool RunSlot(const ScriptCommand& c, const std::string& where) {
+    const std::string file = ScriptFile(c.text);
+    const std::string slot = SlotPath(game_, c.x - 1);
+    const auto wanted = ReadBytes(file);
+    if (!wanted) {
+      err_ << where << "cannot read " << file << "\n";
+      return false;
+    }
+    if (c.kind == ScriptCommand::Kind::Slot) {
+      std::ofstream out(slot, std::ios::binary);
+      out << *wanted;
+      if (!out) err_ << where << "cannot write " << slot << "\n";
+      return static_cast<bool>(out);
+    }
+    const std::string held = ReadBytes(slot).value_or("");
+    if (held == *wanted) return true;
+    // Name the first line that differs, so a changed story is easy to follow.
+    std::size_t line = 1;
+    std::size_t at = 0;
+    while (at < held.size() && at < wanted->size() && held[at] == (*wanted)[at])
+      line += held[at++] == '\n';
+    auto lineAt = [at](const std::string& s) {
+      const std::size_t start = s.rfind('\n', at == 0 ? 0 : at - 1);
+      const std::size_t from = start == std::string::npos || at == 0 ? 0 : start + 1;
+      std::string text = s.substr(from, s.find('\n', from) - from);
+      if (!text.empty() && text.back() == '\r') text.pop_back();
+      return Printable(text);
+    };
+    err_ << where << "slot " << c.x << " differs from " << file << " at line " << line
+         << ": expected \"" << lineAt(*wanted) << "\", got \"" << lineAt(held) << "\"\n";
+    return false;
+  }
+
+  static std::optional<std::string> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
   bool RunCheck(const ScriptCommand& c) {
     using Kind = ScriptCommand::Kind;
     const std::string where = options_.scriptName + ":" + std::to_string(c.line) + ": ";
@@ -155,6 +225,7 @@ class ScriptPlayer {
       }
       return true;
     }
+    if (c.kind == Kind::Slot || c.kind == Kind::ExpectSlot) return RunSlot(c, where);
     const std::optional<Json> found = StateAt(c.text);
     const Json* part = found ? &*found : nullptr;
     if (c.kind == Kind::Dump) {

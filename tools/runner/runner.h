@@ -16,6 +16,8 @@ namespace vt {
 
 struct RunnerOptions {
   std::string dataFolder;
+  // When set, the saved games live here, and the run starts with five empty slots.
+  std::string savesFolder;
   DisplayMode display{1024, 768, 24};
   int dpi = 96;
   bool anotherCopy = false;

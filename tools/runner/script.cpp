@@ -116,6 +116,11 @@ ScriptParse ParseScript(const std::string& text) {
       const auto pathAt = line.find(words[1], line.find("expect") + 6);
       c.value = line.substr(line.find_first_not_of(" \t", pathAt + words[1].size()));
       c.value.erase(c.value.find_last_not_of(" \t") + 1);
+    } else if (verb == "slot" || verb == "expectslot") {
+      c.kind = verb == "slot" ? ScriptCommand::Kind::Slot : ScriptCommand::Kind::ExpectSlot;
+      if (words.size() != 3 || !ToInt(words[1], c.x) || c.x < 1 || c.x > 5)
+        return fail(verb + " takes a slot number 1 to 5 and a FILE");
+      c.text = words[2];
     } else {
       return fail("unknown command '" + verb + "'");
     }

@@ -11,6 +11,9 @@
 //   dump [PATH]             print the state (or the part at PATH) as JSON
 //   shot FILE.png           save the canvas
 //   expect PATH VALUE       compare the state at PATH with a JSON value
+//   slot N FILE             put FILE into saved-game slot N (1-5)
+//   expectslot N FILE       slot N holds exactly the bytes of FILE
+// FILE is taken from the script's folder unless it is an absolute path.
 #pragma once
 
 #include <optional>
@@ -20,16 +23,30 @@
 namespace vt {
 
 struct ScriptCommand {
-  enum class Kind { Key, KeyDown, KeyUp, Click, Move, Type, Wait, Talk, Dump, Shot, Expect };
+  enum class Kind {
+    Key,
+    KeyDown,
+    KeyUp,
+    Click,
+    Move,
+    Type,
+    Wait,
+    Talk,
+    Dump,
+    Shot,
+    Expect,
+    Slot,
+    ExpectSlot
+  };
   Kind kind = Kind::Key;
   int line = 0;
   int keyCode = 0;
   int shift = 0;
   int button = 1;
-  int x = 0;
+  int x = 0;  // click, move; slot: the slot number
   int y = 0;
   int ms = 0;
-  std::string text;   // type: the text; dump/expect: the path; shot: the file
+  std::string text;   // type: the text; dump/expect: the path; shot, slot: the file
   std::string value;  // expect: the JSON value
   bool IsInput() const { return kind <= Kind::Wait; }
 };

@@ -233,8 +233,14 @@ void TextBox::Paint(Surface& canvas, int originX, int originY, TextRenderer& tex
   Copy(clip, 0, 0, canvas, inner.x, inner.y, inner.w, inner.h);
   const int lineH = text.LineHeight(Font);
   const int y = (inner.h - lineH) / 2;
-  text.Draw(clip, 0, y, Font, Text, Enabled ? ForeColor : kGrayText);
-  if (Owner().Focus == this) {
+  if (SelectedAll && !Text.empty()) {
+    // Selected text shows reversed, as the desktop draws it.
+    FillRect(clip, {0, std::max(0, y), text.Measure(Font, Text).w + 1, lineH}, kSelection);
+    text.Draw(clip, 0, y, Font, Text, kWhite);
+  } else {
+    text.Draw(clip, 0, y, Font, Text, Enabled ? ForeColor : kGrayText);
+  }
+  if (Owner().Focus == this && !SelectedAll) {
     const int caretX = std::min(inner.w - 1, text.Measure(Font, Text).w + 1);
     FillRect(clip, {caretX, std::max(0, y), 1, std::min(lineH, inner.h)}, ForeColor);
   }
@@ -243,10 +249,23 @@ void TextBox::Paint(Surface& canvas, int originX, int originY, TextRenderer& tex
 
 // Editing happens at the end of the text only (typed characters and
 // Backspace arrive as key presses); the game's boxes hold short names.
-bool TextBox::KeyDown(int, int) { return false; }
+bool TextBox::KeyDown(int keyCode, int) {
+  if (keyCode == key::kLeft || keyCode == key::kRight || keyCode == key::kHome ||
+      keyCode == key::kEnd)
+    SelectedAll = false;
+  return false;
+}
 
 bool TextBox::KeyPress(char ch) {
   if (Locked || !Enabled) return false;
+  if (SelectedAll && (ch == '\b' || static_cast<unsigned char>(ch) >= 32)) {
+    SelectedAll = false;
+    Text.clear();
+    if (ch == '\b') {
+      if (Change) Change();
+      return true;
+    }
+  }
   if (ch == '\b') {
     if (!Text.empty()) {
       Text.pop_back();

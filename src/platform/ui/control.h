@@ -23,6 +23,7 @@ enum class Align { Left, Right, Center };
 constexpr Color kButtonFace = Rgb(192, 192, 192);
 constexpr Color kButtonShadow = Rgb(128, 128, 128);
 constexpr Color kGrayText = Rgb(128, 128, 128);
+constexpr Color kSelection = Rgb(0, 0, 128);  // behind selected text
 
 using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
 
@@ -105,6 +106,9 @@ class TextBox : public Control {
  public:
   TextBox(Form& owner, std::string name, int index, Rect bounds);
   std::string Text;
+  // The whole text is selected: the next character typed, or Backspace, replaces
+  // it; an arrow key or Home/End puts the caret at the end instead.
+  bool SelectedAll = false;
   int MaxLength = 0;  // 0 = no limit
   bool Locked = false;
   std::function<void()> Change;
