@@ -329,9 +329,14 @@ TEST_F(SaveLoadWindow, TheOldNameStaysUntilTheFirstKeyAndThenGivesWayWhole) {
   Click(sl->Label1[0]);
   EXPECT_FALSE(Resume());
   EXPECT_EQ(sl->SLfilename[0].Text, "Quay");
+  platform.PushKey(key::kEnd);  // the old name kept, to be added to
+  Type("side");
+  EXPECT_FALSE(Resume());
+  EXPECT_EQ(sl->SLfilename[0].Text, "Quayside");
+
   Type(std::string(30, 'x'));
   EXPECT_FALSE(Resume());
-  EXPECT_EQ(sl->SLfilename[0].Text, std::string(25, 'x'));
+  EXPECT_EQ(sl->SLfilename[0].Text, "Quayside" + std::string(17, 'x'));  // 25 at most
 }
 
 TEST_F(SaveLoadWindow, ANameWithCommasComesBackWithCommas) {

@@ -120,7 +120,6 @@ void SLform::Form_Load() {
     Bounds.h = kHeight;
   }
   swallow_ = false;
-  nameUntouched_ = false;
   Focus = nullptr;
   Highlight(kAction);
   NameLabel[kPrompt].Caption = kChoosePrompt;
@@ -140,15 +139,18 @@ void SLform::Form_Unload() { game_.world.KeysUsed = false; }
 
 void SLform::Form_KeyDown(int& keyCode, int) {
   const int code = keyCode;
-  keyCode = 0;  // names are typed through key presses; Tab must not move the focus
   swallow_ = false;
   if (code >= '1' && code < '1' + kSlotCount) {
     if (VisibleField() < 0) {
+      keyCode = 0;
       SelectSlot(code - '1');
       swallow_ = true;
     }
     return;
   }
+  // The keys the window answers go no further (Tab must not move the focus);
+  // the rest reach the name field, where an arrow ends the selection.
+  if (code == key::kTab || code == key::kEnter || code == key::kEscape) keyCode = 0;
   switch (code) {
     case key::kTab:
       game_.PlaySound("MenuMove");
@@ -173,15 +175,6 @@ void SLform::Form_KeyPress(char& ch) {
   // The character of the key that chose a slot (shifted or not) is not a name.
   if (swallow_) ch = 0;
   swallow_ = false;
-  // The old name stands as if selected: the first character typed, or
-  // Backspace, replaces it whole.
-  const bool edits = ch == '\b' || static_cast<unsigned char>(ch) >= 32;
-  const int field = VisibleField();
-  if (nameUntouched_ && edits && field >= 0) {
-    SLfilename[field].Text.clear();
-    if (ch == '\b') ch = 0;
-    nameUntouched_ = false;
-  }
 }
 
 void SLform::Label1_Click(int index) { SelectSlot(index); }
@@ -213,8 +206,8 @@ void SLform::SelectSlot(int index) {
   TextBox& field = SLfilename[index];
   field.Text = Label1[index].Caption;
   field.Visible = true;
+  field.SelectedAll = true;  // the first key typed replaces the old name
   SetFocus(&field);
-  nameUntouched_ = true;
   NameLabel[kPrompt].Caption = kNamePrompt;
 }
 
@@ -232,7 +225,6 @@ int SLform::VisibleField() const {
 
 void SLform::HideFields() {
   for (const auto& [n, field] : SLfilename) field->Visible = false;
-  nameUntouched_ = false;
   // A hidden field must not go on receiving what is typed.
   Focus = nullptr;
 }

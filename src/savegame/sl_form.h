@@ -6,8 +6,8 @@
 // false after a cancel). The window decides load or save mode when it opens
 // and shows it only in the texts of its title and action button; the
 // selected slot is likewise only the green slot label (load) or the visible
-// name field (save). A name field opens with the slot's old name, which the
-// first key typed replaces. Every opening reads the five slots afresh. A save or
+// name field (save). A name field opens with the slot's old name selected, so
+// the first key typed replaces it. Every opening reads the five slots afresh. A save or
 // load that fails has been reported to the player already, and the window
 // stays open so that another slot can be tried.
 #pragma once
@@ -63,8 +63,6 @@ class SLform : public Form {
   // A digit key has just chosen a slot: its character is kept from the name
   // field the choice opened.
   bool swallow_ = false;
-  // The name field shows the slot's old name, not yet edited.
-  bool nameUntouched_ = false;
 };
 
 }  // namespace vt
