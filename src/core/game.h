@@ -44,8 +44,8 @@ class Game {
   // The mouse pointer made from a picture file (cached); -1 when it cannot be made.
   int PointerFrom(std::string_view name);
 
-  // Requests to windows that are not built yet, for the dump; repeats of the
-  // same request are counted rather than listed again.
+  // The conversations, unit and map openings so far, for the dump (scripts follow
+  // the story by them); repeats of the same request are counted, not listed again.
   struct Request {
     std::string what;
     int times = 1;

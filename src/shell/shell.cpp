@@ -18,6 +18,7 @@ Shell::Shell(Platform& platform, std::string folder)
       mapForm(game),
       big(game, infoForm),
       menu(game),
+      slForm(game, menu),
       optionsForm(game),
       YNform(game, "YNform", "Are you sure that you want to Start a New Game?",
              &WorldState::YNresult),
@@ -76,6 +77,8 @@ void Shell::ShowTitle() {
 }
 
 void Shell::ShowOptions() { optionsForm.Open(Owner()); }
+
+void Shell::ShowSaveLoad() { slForm.Open(Owner()); }
 
 bool Shell::AskYesNo(Question question) {
   return (question == Question::NewGame ? YNform : YNform2).Ask(Owner());

@@ -17,6 +17,7 @@
 #include "interaction/sign_form.h"
 #include "options/options_form.h"
 #include "options/yes_no_form.h"
+#include "savegame/sl_form.h"
 #include "screen/game_form.h"
 #include "shell/game_menu.h"
 #include "shell/mode_form.h"
@@ -48,6 +49,7 @@ class Shell final : public Windows {
   MapForm mapForm;
   Big big;
   Menu menu;
+  SLform slForm;
   OptionsForm optionsForm;
   YesNoForm YNform;
   YesNoForm YNform2;
