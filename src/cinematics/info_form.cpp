@@ -12,15 +12,9 @@
 namespace vt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // The window's inner area in twips.
 constexpr int kInnerWidthTwips = 640 * kTwipsPerPixel;
 constexpr int kInnerHeightTwips = 480 * kTwipsPerPixel;
-
-int ToPixels(int twips) {
-  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-}
 
 // Captions are read at leisure: a large, plain face.
 FontSpec CaptionFont() { return Times(14.25, false); }
@@ -161,8 +155,8 @@ void InfoForm::PlaceCentrePicture(std::string_view file, int liftTwips) {
   if (!game_.LoadPicture(centre.Picture, file)) centre.Picture.Release();
   const int w = centre.Picture.Width();
   const int h = centre.Picture.Height();
-  centre.Bounds = {ToPixels(kInnerWidthTwips / 2 - w * kTwipsPerPixel / 2),
-                   ToPixels(kInnerHeightTwips / 2 - h * kTwipsPerPixel / 2 - liftTwips), w, h};
+  centre.Bounds = {TwipsToPixels(kInnerWidthTwips / 2 - w * kTwipsPerPixel / 2),
+                   TwipsToPixels(kInnerHeightTwips / 2 - h * kTwipsPerPixel / 2 - liftTwips), w, h};
   centre.Visible = true;
 }
 
@@ -205,7 +199,7 @@ void InfoForm::RunStep(const Step& step) {
         Label1[a.place].ForeColor = a.color;
         break;
       case K::MoveCaption:
-        Label1[0].Bounds.y += ToPixels(a.amount);
+        Label1[0].Bounds.y += TwipsToPixels(a.amount);
         break;
       case K::Effect:
         game_.PlaySound(a.text);
@@ -214,27 +208,23 @@ void InfoForm::RunStep(const Step& step) {
   }
 }
 
+// Runs step `next` of `steps` and moves on; true for the advance after the last step.
+bool InfoForm::PlayStep(const std::vector<Step>& steps, int& next) {
+  const int count = static_cast<int>(steps.size());
+  if (next >= 1 && next <= count) RunStep(steps[static_cast<std::size_t>(next - 1)]);
+  if (next > count) return true;
+  ++next;
+  return false;
+}
+
 void InfoForm::PlayIntroStep() {
-  const auto& steps = IntroSteps();
-  if (introStep_ >= 1 && introStep_ <= static_cast<int>(steps.size()))
-    RunStep(steps[static_cast<std::size_t>(introStep_ - 1)]);
-  if (introStep_ > static_cast<int>(steps.size())) {
-    Unload();
-    return;
-  }
-  ++introStep_;
+  if (PlayStep(IntroSteps(), introStep_)) Unload();
 }
 
 void InfoForm::PlayEndingStep() {
-  const auto& steps = EndingSteps();
-  if (endingStep_ >= 1 && endingStep_ <= static_cast<int>(steps.size()))
-    RunStep(steps[static_cast<std::size_t>(endingStep_ - 1)]);
-  if (endingStep_ > static_cast<int>(steps.size())) {
-    game_.windows.ShowTitle();
-    Unload();
-    return;
-  }
-  ++endingStep_;
+  if (!PlayStep(EndingSteps(), endingStep_)) return;
+  game_.windows.ShowTitle();
+  Unload();
 }
 
 }  // namespace vt

@@ -59,6 +59,7 @@ class InfoForm : public Form {
   void Build() override;
 
  private:
+  bool PlayStep(const std::vector<Step>& steps, int& next);
   void PlayIntroStep();
   void PlayEndingStep();
   void PlayPresentation();

@@ -9,7 +9,6 @@
 namespace vt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kInnerWidthTwips = 640 * kTwipsPerPixel;
 constexpr int kInnerHeightTwips = 480 * kTwipsPerPixel;
 constexpr Color kInk = Rgb(0, 0, 0);

@@ -17,7 +17,6 @@ constexpr int kHeight = 330;
 // The map stands this far right of and below the game screen's corner.
 constexpr int kLeftTwips = 360;
 constexpr int kTopTwips = 520;
-constexpr int kTwipsPerPixel = 15;
 
 constexpr Color kBackColor = Rgb(0, 0, 64);
 constexpr Color kDistrictColor = Rgb(255, 255, 192);
@@ -38,8 +37,6 @@ constexpr std::array<DistrictLabel, 8> kLabels = {{
     {"City Park", {200, 280, 57, 15}},
     {"Islamia Oil Inc.", {508, 48, 43, 31}},
 }};
-
-int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 }  // namespace
 
@@ -70,8 +67,8 @@ void MapForm::Open(const Form& owner, std::string_view backTo) {
   if (IsLoaded()) Unload();
   Load();
   Label2[0].Caption = std::string(backTo);
-  Bounds.x = owner.Bounds.x + ToPixels(kLeftTwips);
-  Bounds.y = owner.Bounds.y + ToPixels(kTopTwips);
+  Bounds.x = owner.Bounds.x + TwipsToPixels(kLeftTwips);
+  Bounds.y = owner.Bounds.y + TwipsToPixels(kTopTwips);
   ShowModal();
 }
 

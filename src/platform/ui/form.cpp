@@ -72,17 +72,12 @@ void Form::BringToFront() {
 }
 
 void Form::PlaceOver(const Form& owner, int leftTwips) {
-  constexpr int kTwipsPerPixel = 15;
   const int left = owner.Bounds.x * kTwipsPerPixel + owner.Bounds.w * kTwipsPerPixel / 2 -
                    Bounds.w * kTwipsPerPixel / 2 - leftTwips;
   const int top = owner.Bounds.y * kTwipsPerPixel + owner.Bounds.h * kTwipsPerPixel / 2 -
                   Bounds.h * kTwipsPerPixel / 2;
-  auto toPixels = [](int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-  };
-  Bounds.x = toPixels(left);
-  Bounds.y = toPixels(top);
+  Bounds.x = TwipsToPixels(left);
+  Bounds.y = TwipsToPixels(top);
 }
 
 void Form::CenterOnCanvas() {

@@ -16,6 +16,14 @@ namespace vt {
 
 class Ui;
 
+// Window layouts are worked in twips, fifteen to a pixel at the game's 96 dpi.
+constexpr int kTwipsPerPixel = 15;
+// The nearest pixel, halves away from zero.
+constexpr int TwipsToPixels(int twips) {
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
 class Timer {
  public:
   Timer(Form& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
