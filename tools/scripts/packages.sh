@@ -6,7 +6,7 @@ VELTRANE_PACKAGES=(
   fonts-liberation2 timgm6mb-soundfont
   libcairo2-dev abcmidi sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
 )
 
 veltrane_install_packages() {
