@@ -176,7 +176,7 @@ TEST(SavedGameFile, DamagedFilesAreRefusedWithTheirLine) {
   }
   bad.emplace_back("empty file", "");
   bad.emplace_back("no end mark", Join(std::vector<std::string>(good.begin(), good.end() - 1)));
-  bad.emplace_back("garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 14));
+  bad.emplace_back("garbage", std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe", 12));
   bad.emplace_back("too long", std::string(kMaxSaveBytes + 1, '1'));
   ASSERT_GE(bad.size(), 50u);
   for (const auto& [what, bytes] : bad) {
