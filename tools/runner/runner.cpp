@@ -71,8 +71,7 @@ class ScriptPlayer {
     while (next_ < commands_.size()) {
       const ScriptCommand& c = commands_[next_++];
       if (c.IsInput()) {
-        err_ << options_.scriptName << ":" << c.line
-             << ": the program has ended; no more input can be given\n";
+        err_ << c.file << ":" << c.line << ": the program has ended; no more input can be given\n";
         return 1;
       }
       if (!RunCheck(c)) return 1;
@@ -167,16 +166,9 @@ class ScriptPlayer {
     return *part;
   }
 
-  // A file named by the script: beside the script unless the path is absolute.
-  std::string ScriptFile(const std::string& name) const {
-    const std::filesystem::path p(name);
-    if (p.is_absolute() || options_.scriptName == "-") return name;
-    return (std::filesystem::path(options_.scriptName).parent_path() / p).string();
-  }
-
   // Puts a file into a slot, or checks that a slot holds exactly a file's bytes.
   bool RunSlot(const ScriptCommand& c, const std::string& where) {
-    const std::string file = ScriptFile(c.text);
+    const std::string file = ScriptFileBeside(c.file, c.text);
     const std::string slot = SlotPath(game_, c.x - 1);
     const auto wanted = ReadBytes(file);
     if (!wanted) {
@@ -216,7 +208,7 @@ class ScriptPlayer {
 
   bool RunCheck(const ScriptCommand& c) {
     using Kind = ScriptCommand::Kind;
-    const std::string where = options_.scriptName + ":" + std::to_string(c.line) + ": ";
+    const std::string where = c.file + ":" + std::to_string(c.line) + ": ";
     if (c.kind == Kind::Shot) {
       game_.ui.Refresh();
       if (!media_.SavePng(game_.ui.Canvas(), c.text)) {
@@ -280,7 +272,7 @@ class ScriptPlayer {
 
 int RunScript(const RunnerOptions& options, const std::string& scriptText, std::ostream& out,
               std::ostream& err) {
-  ScriptParse parsed = ParseScript(scriptText);
+  ScriptParse parsed = ParseScript(scriptText, options.scriptName);
   if (!parsed.error.empty()) {
     err << options.scriptName << ": " << parsed.error << "\n";
     return 2;

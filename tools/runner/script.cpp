@@ -3,6 +3,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "platform/platform.h"
@@ -22,7 +24,54 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
+struct SourceLine {
+  std::string file;
+  int line;
+  std::string text;
+};
+
+// A file named by a script: beside it unless the path is absolute.
+std::string Beside(const std::string& script, const std::string& name) {
+  const std::filesystem::path p(name);
+  if (p.is_absolute() || script == "-") return name;
+  return (std::filesystem::path(script).parent_path() / p).string();
+}
+
+// The script's lines with every "include FILE" replaced by FILE's lines.
+bool Expand(const std::string& file, const std::string& text, int depth,
+            std::vector<SourceLine>& out, std::string& error) {
+  std::istringstream in(text);
+  std::string raw;
+  int lineNo = 0;
+  while (std::getline(in, raw)) {
+    ++lineNo;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    const auto words = Words(raw);
+    if (words.empty() || words[0] != "include") {
+      out.push_back({file, lineNo, raw});
+      continue;
+    }
+    auto fail = [&](const std::string& why) {
+      error = file + ":" + std::to_string(lineNo) + ": " + why;
+      return false;
+    };
+    if (words.size() != 2) return fail("include takes one FILE");
+    if (depth >= 8) return fail("includes go more than 8 files deep");
+    const std::string path = Beside(file, words[1]);
+    std::ifstream included(path, std::ios::binary);
+    if (!included) return fail("cannot read " + path);
+    std::stringstream body;
+    body << included.rdbuf();
+    if (!Expand(path, body.str(), depth + 1, out, error)) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string ScriptFileBeside(const std::string& script, const std::string& name) {
+  return Beside(script, name);
+}
 
 int KeyCodeForName(const std::string& name) {
   static const std::pair<const char*, int> kNames[] = {
@@ -44,25 +93,28 @@ int KeyCodeForName(const std::string& name) {
   return 0;
 }
 
-ScriptParse ParseScript(const std::string& text) {
+ScriptParse ParseScript(const std::string& text, const std::string& file) {
   ScriptParse result;
-  std::istringstream in(text);
-  std::string raw;
+  std::vector<SourceLine> lines;
+  if (!Expand(file, text, 0, lines, result.error)) return result;
   int lineNo = 0;
+  std::string lineFile = file;
   auto fail = [&](const std::string& why) {
-    result.error = "line " + std::to_string(lineNo) + ": " + why;
+    result.error =
+        (lineFile == file ? "" : lineFile + ":") + "line " + std::to_string(lineNo) + ": " + why;
     result.commands.clear();
     return result;
   };
-  while (std::getline(in, raw)) {
-    ++lineNo;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    std::string line = raw;
+  for (const SourceLine& source : lines) {
+    lineNo = source.line;
+    lineFile = source.file;
+    std::string line = source.text;
     // Comments: '#' at the start of a word (a typed text may hold '#' inside).
     const auto first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') continue;
     const auto words = Words(line);
     ScriptCommand c;
+    c.file = source.file;
     c.line = lineNo;
     const std::string& verb = words[0];
     if (verb == "key" || verb == "keydown" || verb == "keyup") {

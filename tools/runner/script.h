@@ -13,7 +13,8 @@
 //   expect PATH VALUE       compare the state at PATH with a JSON value
 //   slot N FILE             put FILE into saved-game slot N (1-5)
 //   expectslot N FILE       slot N holds exactly the bytes of FILE
-// FILE is taken from the script's folder unless it is an absolute path.
+//   include FILE            the lines of FILE, here (up to 8 files deep)
+// FILE is taken from the folder of the script that names it unless it is an absolute path.
 #pragma once
 
 #include <optional>
@@ -39,6 +40,7 @@ struct ScriptCommand {
     ExpectSlot
   };
   Kind kind = Kind::Key;
+  std::string file;  // the script the command stands in
   int line = 0;
   int keyCode = 0;
   int shift = 0;
@@ -56,7 +58,11 @@ struct ScriptParse {
   std::string error;  // "line N: ..." when the script cannot be run
 };
 
-ScriptParse ParseScript(const std::string& text);
+// `text` is the script `file` (for messages and the files it names; "-" for standard input).
+ScriptParse ParseScript(const std::string& text, const std::string& file = "script");
+
+// A file a script names: beside `script` unless `name` is an absolute path.
+std::string ScriptFileBeside(const std::string& script, const std::string& name);
 
 // Windows key code for a key name of the script ("Enter", "F3", "A", "7"); 0 if unknown.
 int KeyCodeForName(const std::string& name);
