@@ -52,6 +52,10 @@ class Game {
   };
   std::vector<Request> requests;
   void Request(std::string what);
+  // Every script section played so far, as "conv 2/0" or "obj 39 -> 5/2".
+  std::set<std::string> sectionsPlayed;
+  // Every problem reported so far, each once.
+  const std::set<std::string, std::less<>>& Reported() const { return reported_; }
 
   Platform& platform;
   const std::string folder;

@@ -149,6 +149,8 @@ bool TalkForm::LoadConversation(FieldReader& script) {
     if (*line == "EOF") return false;
     if (IsConvHeader(*line) && HeaderConversation(*line) == w.TalkScene &&
         LastDigit(*line) == stage) {
+      game_.sectionsPlayed.insert("conv " + std::to_string(w.TalkScene) + "/" +
+                                  std::to_string(stage));
       CopyBody(script);
       return true;
     }
@@ -172,6 +174,8 @@ void TalkForm::LoadObjectUse(FieldReader& script) {
       return;
     }
     w.StoryFlags[w.TalkScene] = static_cast<std::uint8_t>(stage);
+    game_.sectionsPlayed.insert("obj " + std::to_string(object) + " -> " +
+                                std::to_string(w.TalkScene) + "/" + std::to_string(stage));
     CopyBody(script);
     return;
   }

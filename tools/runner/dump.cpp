@@ -109,6 +109,12 @@ Json DumpState(const Game& game, HeadlessPlatform& platform, bool withWorld) {
   for (const auto& r : game.requests)
     requests.Push(r.times == 1 ? r.what : r.what + " (" + std::to_string(r.times) + " times)");
   root.Set("requests", std::move(requests));
+  Json sections = Json::MakeArray();
+  for (const auto& section : game.sectionsPlayed) sections.Push(section);
+  root.Set("sections", std::move(sections));
+  Json problems = Json::MakeArray();
+  for (const auto& problem : game.Reported()) problems.Push(Cp1252ToUtf8(problem));
+  root.Set("problems", std::move(problems));
   root.Set("ended", game.ui.Ended());
   root.Set("clock_ms", static_cast<double>(platform.NowUs() / 1000));
   return root;
