@@ -96,15 +96,13 @@ void Menu::CarryOut(int index) {
       game_.windows.ShowOptions();
       break;
     case kHowToPlay:
-      w.InfoMode = 2;
-      game_.windows.ShowCinematic(true);
+      ShowPage(game_, 2);
       break;
     case kCredits:
-      w.InfoMode = 7;
-      game_.windows.ShowCinematic(true);
+      ShowPage(game_, 7);
       break;
     case kExit:
-      if (game_.windows.AskYesNo(Question::Exit)) ExitGame(game_);
+      AskAndExit(game_);
       break;
     default:
       break;

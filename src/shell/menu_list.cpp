@@ -4,9 +4,19 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/startup.h"
 #include "platform/platform.h"
 
 namespace vt {
+
+void ShowPage(Game& game, int infoMode) {
+  game.world.InfoMode = static_cast<std::int16_t>(infoMode);
+  game.windows.ShowCinematic(true);
+}
+
+void AskAndExit(Game& game) {
+  if (game.windows.AskYesNo(Question::Exit)) ExitGame(game);
+}
 
 MenuList::MenuList(Game& game, std::vector<MenuItem> items, std::function<void(int)> carryOut)
     : game_(game), items_(std::move(items)), carryOut_(std::move(carryOut)) {}

@@ -21,6 +21,11 @@ struct MenuItem {
 inline constexpr Color kItemSelected = Rgb(255, 255, 0);
 inline constexpr Color kItemOther = Rgb(128, 128, 0);
 
+// What the title screen's and the game menu's common items do: a page of the
+// cinematic window (help, credits) shown modally, and the question before leaving.
+void ShowPage(Game& game, int infoMode);
+void AskAndExit(Game& game);
+
 class MenuList {
  public:
   // `items` in display order; `carryOut` runs an item by its index.

@@ -75,12 +75,8 @@ void Big::Form_KeyDown(int& keyCode, int) {
   if (items_.KeyDown(code)) return;
   if (code == key::kEscape) {
     items_.MoveTo(kExit);
-    AskToExit();
+    AskAndExit(game_);
   }
-}
-
-void Big::AskToExit() {
-  if (game_.windows.AskYesNo(Question::Exit)) ExitGame(game_);
 }
 
 void Big::CarryOut(int index) {
@@ -107,20 +103,17 @@ void Big::CarryOut(int index) {
       game_.windows.ShowOptions();
       break;
     case kIntroduction:
-      w.InfoMode = 3;
-      game_.windows.ShowCinematic(true);
+      ShowPage(game_, 3);
       if (w.MusicOn) PlayMusic(game_.platform, game_.folder, kTitleTrack);
       break;
     case kHowToPlay:
-      w.InfoMode = 2;
-      game_.windows.ShowCinematic(true);
+      ShowPage(game_, 2);
       break;
     case kCredits:
-      w.InfoMode = 7;
-      game_.windows.ShowCinematic(true);
+      ShowPage(game_, 7);
       break;
     case kExit:
-      AskToExit();
+      AskAndExit(game_);
       break;
     default:
       break;

@@ -31,7 +31,6 @@ class Big : public Form {
 
  private:
   void CarryOut(int index);
-  void AskToExit();
 
   Game& game_;
   Form& opener_;
