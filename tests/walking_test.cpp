@@ -70,6 +70,35 @@ TEST_F(Walking, ABlockedFirstLegHandsOverToTheSecond) {
 
 // When the clock passes midnight during a track, the next music tick starts the place's
 // track again rather than waiting for the same time the next day.
+// The passage out of the sealed quarter's Secret Room is one way, for the mouse too:
+// a mouse walk whose second leg turns the hero east at the passage's end stops there,
+// as a held key does, rather than walking him back into the room in the same tick.
+TEST_F(Walking, AMouseWalkTurningAtAStoryGateStopsThere) {
+  GoTo(8, 1, 2);
+  w->StoryFlags[189] = 2;
+  w->HeroFacing = Facing::Down;
+  w->HeroX = 540;
+  w->HeroY = 120;
+  form->GameBox_MouseDown(kLeftButton, 0, 580, 170);  // down first, then east
+  ASSERT_EQ(w->MouseLeg, 1);
+  platform.PushWait(3000);
+  Play();
+  EXPECT_EQ(w->ScreenCol, 2);
+  EXPECT_EQ(w->HeroFacing, Facing::Right);
+  EXPECT_LE(w->HeroX, 547);
+  // The same turn by the gate of the shaft, and by the district's own edge.
+  GoTo(8, 1, 3);
+  w->HeroFacing = Facing::Right;
+  w->HeroX = 200;
+  w->HeroY = 290;
+  form->GameBox_MouseDown(kLeftButton, 0, 230, 330);  // east first, then down
+  platform.PushWait(3000);
+  Play();
+  EXPECT_EQ(w->ScreenRow, 1);
+  EXPECT_EQ(w->HeroFacing, Facing::Down);
+  EXPECT_LE(w->HeroY, 305);
+}
+
 TEST_F(Walking, AfterMidnightTheNextMusicTickRestartsTheTrack) {
   ASSERT_GT(w->MusicTrack, 0);
   const int before = Opens();

@@ -192,6 +192,10 @@ void GameForm::Timer1_Timer() {
       w.TargetDown = w.TargetY >= w.HeroY;
       KeyStep(w.TargetDown ? WalkKey::Down : WalkKey::Up);
     }
+    // The second leg's turn walks in this same tick: the edges and the story gates hold
+    // for it as they do at the start of every tick, or a mouse walk could turn through a
+    // one-way passage.
+    if (AtEdge(w.HeroFacing) || Gate(1) || Gate(2) || Gate(3)) return;
   }
   for (int step = 0; step < 10 && w.WalkDir != 0; ++step) {
     switch (w.WalkDir) {
