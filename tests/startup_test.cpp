@@ -23,7 +23,12 @@ class Startup : public ::testing::Test {
   Shell& game() { return *h.shell; }
 
   void ExpectRefusedWith(const char* text) {
-    h.Run();
+    int status = 0;
+    try {
+      status = h.shell->Run();
+    } catch (const ScriptEnded&) {
+    }
+    EXPECT_EQ(status, 1) << "a refused start must not end as a success";
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_EQ(p.messages[0].title, "Veltrane");
     EXPECT_EQ(p.messages[0].text, text);

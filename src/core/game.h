@@ -62,6 +62,8 @@ class Game {
   // Where the five saved-game slots live; the program's folder unless told otherwise.
   std::string savesFolder;
   Ui ui;
+  // The program's exit status: 1 when a start-up check refused to run the game.
+  int exitStatus = 0;
 
  private:
   std::unique_ptr<WorldState> worldStorage_;  // large: CellChanged alone is ~350 kB

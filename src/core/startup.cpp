@@ -11,6 +11,7 @@ namespace {
 
 [[noreturn]] void RefuseToRun(Game& game, const char* text) {
   game.platform.MessageBox(kGameTitle, text);
+  game.exitStatus = 1;
   game.ui.End();
 }
 

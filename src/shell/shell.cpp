@@ -36,7 +36,7 @@ int Shell::Run() {
     game.ui.Run();
   } catch (const ProgramEnded&) {
   }
-  return 0;
+  return game.exitStatus;
 }
 
 void Shell::ShowTalk() {
