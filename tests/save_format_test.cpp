@@ -63,8 +63,8 @@ SavedGame RandomGame(std::mt19937& rng) {
   g.district = pick(1, 9);
   g.screenRow = pick(1, 10);
   g.screenCol = pick(1, 10);
-  g.heroX = pick(0, kHeroMaxX);
-  g.heroY = pick(0, kHeroMaxY);
+  g.heroX = pick(kHeroMinX, kHeroMaxX);
+  g.heroY = pick(kHeroMinY, kHeroMaxY);
   g.facing = static_cast<Facing>(pick(0, 3));
   g.incomingText = pick(0, 1) ? "" : "HQ: ALL WELL >";
   g.districtName = "Penurious Quarter";
@@ -162,7 +162,7 @@ TEST(SavedGameFile, DamagedFilesAreRefusedWithTheirLine) {
   }
   const std::vector<std::pair<std::size_t, std::string>> outOfRange = {
       {1, "0"},           {1, "10"},          {2, "11"},          {3, "0"},
-      {4, "-1"},          {4, "571"},         {5, "331"},         {6, "up"},
+      {4, "-11"},         {4, "571"},         {5, "331"},         {6, "up"},
       {6, "North"},       {10, "256"},        {11, "41"},         {11, "3"},
       {12, "999"},        {13, "42"},         {14, "true"},       {20, "Maybe"},
       {21, "256"},        {270, "-5"},        {271, "1"},         {281, "1050208189"},

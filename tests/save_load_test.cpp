@@ -82,8 +82,8 @@ TEST_F(SaveLoad, EverySavedValueComesBackAndNothingElseMoves) {
     const int districts[][3] = {{1, 2, 3}, {6, 2, 2}, {8, 5, 6}};
     const auto& d = districts[pick(0, 2)];
     GoTo(d[0], pick(1, d[1]), pick(1, d[2]));
-    w->HeroX = static_cast<std::int16_t>(pick(0, kHeroMaxX));
-    w->HeroY = static_cast<std::int16_t>(pick(0, kHeroMaxY));
+    w->HeroX = static_cast<std::int16_t>(pick(kHeroMinX, kHeroMaxX));
+    w->HeroY = static_cast<std::int16_t>(pick(kHeroMinY, kHeroMaxY));
     w->HeroFacing = static_cast<Facing>(pick(0, 3));
     w->IncomingText = pick(0, 1) ? "" : "HQ: GO >";
     w->TransNumber = static_cast<std::uint8_t>(pick(137, 153));
@@ -122,6 +122,29 @@ TEST_F(SaveLoad, EverySavedValueComesBackAndNothingElseMoves) {
     EXPECT_FALSE(w->ScriptFlag1);
     w->MusicOn = true;
   }
+}
+
+// A turn beside a screen's top or left border takes the hero a few pixels past it (he
+// arrives at 1 and a turn shifts him 6): a game saved there loads again.
+TEST_F(SaveLoad, AHeroWhoTurnedBesideTheBorderIsSavedAndLoaded) {
+  GoTo(1, 2, 2);
+  w->HeroFacing = Facing::Down;
+  w->HeroX = 200;
+  w->HeroY = 1;  // just arrived from the screen above
+  form->KeyStep(WalkKey::Right);
+  ASSERT_EQ(w->HeroY, -5);
+  w->HeroFacing = Facing::Right;
+  w->HeroX = 1;  // just arrived from the screen on the left
+  w->HeroY = 150;
+  form->KeyStep(WalkKey::Up);
+  ASSERT_EQ(w->HeroX, -5);
+  w->HeroY = -5;
+  ASSERT_TRUE(SaveGame(*game, 2, "by the border"));
+  GoTo(1, 1, 1);
+  ASSERT_TRUE(LoadGame(*game, 2));
+  EXPECT_EQ(w->ScreenRow, 2);
+  EXPECT_EQ(w->HeroX, -5);
+  EXPECT_EQ(w->HeroY, -5);
 }
 
 TEST_F(SaveLoad, AFailedSaveLeavesTheOldSlotExactlyAsItWas) {

@@ -187,7 +187,8 @@ ParsedSave ParseSavedGame(std::string_view text) {
   g.name = ShownName(line);
   if (!in.Number("district", 1, 9, g.district) || !in.Number("screen row", 1, 10, g.screenRow) ||
       !in.Number("screen column", 1, 10, g.screenCol) ||
-      !in.Number("hero x", 0, kHeroMaxX, g.heroX) || !in.Number("hero y", 0, kHeroMaxY, g.heroY))
+      !in.Number("hero x", kHeroMinX, kHeroMaxX, g.heroX) ||
+      !in.Number("hero y", kHeroMinY, kHeroMaxY, g.heroY))
     return fail();
   if (!in.Next("facing", line)) return fail();
   const auto facing = FacingFromName(line);

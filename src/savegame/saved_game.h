@@ -53,7 +53,10 @@ struct SavedGame {
   bool operator==(const SavedGame&) const = default;
 };
 
-// The hero stands inside the play area.
+// The hero stands inside the play area, or a few pixels past its top or left border:
+// he arrives on a screen at 1, and turning between lying and standing shifts him by 6.
+inline constexpr int kHeroMinX = -10;
+inline constexpr int kHeroMinY = -10;
 inline constexpr int kHeroMaxX = 570;
 inline constexpr int kHeroMaxY = 330;
 // The largest slot file the game reads (every cell of the nine districts changed
