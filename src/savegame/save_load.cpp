@@ -1,6 +1,7 @@
 // Saving into a slot and loading from one.
 #include "savegame/save_load.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -82,8 +83,16 @@ void Apply(Game& game, const SavedGame& g) {
 
 }  // namespace
 
+std::string SlotFileName(int slot) { return "Zorl" + std::to_string(slot + 15) + ".dat"; }
+
 std::string SlotPath(const Game& game, int slot) {
-  return DataPath(game.savesFolder, "Zorl" + std::to_string(slot + 15) + ".dat");
+  return DataPath(game.savesFolder, SlotFileName(slot));
+}
+
+void MakeEmptySlots(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    std::ofstream(DataPath(folder, SlotFileName(slot)), std::ios::binary) << kEmptySlot << "\r\n";
 }
 
 SlotSummary ReadSlotSummary(const Game& game, int slot) {

@@ -19,8 +19,11 @@ class Game;
 inline constexpr int kSlotCount = 5;
 inline constexpr std::string_view kEmptySlot = "<EMPTY>";
 
-// The file of slot index 0 to 4.
+// The file of slot index 0 to 4: its name, and its path in the game's saves folder.
+std::string SlotFileName(int slot);
 std::string SlotPath(const Game& game, int slot);
+// Five empty slots in `folder` (made if need be), as a fresh copy of the game has them.
+void MakeEmptySlots(const std::string& folder);
 
 // What the save/load window shows of a slot.
 struct SlotSummary {

@@ -21,17 +21,6 @@ namespace vt {
 
 namespace {
 
-// A run that keeps its saves apart starts from five empty slots, so it plays the same every time.
-void EmptySlots(const std::string& folder) {
-  std::filesystem::create_directories(folder);
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    std::ofstream(DataPath(folder, "Zorl" + std::to_string(slot + 15) + ".dat"), std::ios::binary)
-        << kEmptySlot << "\r\n";
-}
-
-}  // namespace
-namespace {
-
 struct ExpectationFailed {};
 
 class ScriptPlayer {
@@ -49,8 +38,10 @@ class ScriptPlayer {
     platform_.anotherCopy = options.anotherCopy;
     platform_.feeder = [this] { return Feed(); };
     if (!options.savesFolder.empty()) {
+      // A run that keeps its saves apart starts from five empty slots, so it plays the
+      // same every time.
       shell_.game.savesFolder = options.savesFolder;
-      EmptySlots(options.savesFolder);
+      MakeEmptySlots(options.savesFolder);
     }
   }
 
