@@ -138,14 +138,16 @@ class TransparentBltClipTest : public TransparentBltTest,
                                public testing::WithParamInterface<Placement> {};
 
 TEST_P(TransparentBltClipTest, DrawsOnlyTheInsidePart) {
-  const auto [name, x, y] = GetParam();
+  const int x = GetParam().x;
+  const int y = GetParam().y;
   TransparentBlt(destination, background, sprite, 10, 8, x, y);
   EXPECT_TRUE(SurfaceMatches(destination,
                              [&](int px, int py) { return Expected(x, y, px, py, kUntouched); }));
 }
 
 TEST_P(TransparentBltClipTest, DrawsOnlyTheInsidePartInPlace) {
-  const auto [name, x, y] = GetParam();
+  const int x = GetParam().x;
+  const int y = GetParam().y;
   destination = background;
   TransparentBlt(destination, destination, sprite, 10, 8, x, y);
   EXPECT_TRUE(SurfaceMatches(

@@ -64,7 +64,9 @@ Json DumpWorld(const WorldState& w) {
 }
 
 std::optional<Json> DumpWorldPath(const WorldState& w, std::string_view path) {
-  const auto [name, rest] = Split(path);
+  const auto split = Split(path);
+  const auto& name = split.first;
+  const auto& rest = split.second;
   std::optional<Json> found;
   ForEachWorldVariable(w, [&](const WorldVariable& v, const auto& field) {
     if (v.name == name) found = AtPath(field, rest);
