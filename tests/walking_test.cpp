@@ -9,14 +9,7 @@ namespace {
 class Walking : public test::GameFixture {
  protected:
   void Hold(int keyCode, int ms) {
-    InputEvent down;
-    down.kind = InputEvent::Kind::KeyDown;
-    down.keyCode = keyCode;
-    platform.Push(down);
-    platform.PushWait(ms);
-    InputEvent up = down;
-    up.kind = InputEvent::Kind::KeyUp;
-    platform.Push(up);
+    platform.PushHold(keyCode, ms);
     Play();
   }
 };

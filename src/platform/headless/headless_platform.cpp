@@ -45,6 +45,17 @@ void HeadlessPlatform::PushKey(int keyCode, int shift) {
   Push(up);
 }
 
+void HeadlessPlatform::PushHold(int keyCode, int ms) {
+  InputEvent down;
+  down.kind = InputEvent::Kind::KeyDown;
+  down.keyCode = keyCode;
+  Push(down);
+  PushWait(ms);
+  InputEvent up = down;
+  up.kind = InputEvent::Kind::KeyUp;
+  Push(up);
+}
+
 void HeadlessPlatform::PushClick(int x, int y, int button, int shift) {
   InputEvent e;
   e.kind = InputEvent::Kind::MouseMove;

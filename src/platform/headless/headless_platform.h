@@ -38,6 +38,7 @@ class HeadlessPlatform : public Platform {
 
   void Push(const InputEvent& event) { queue_.push_back({event, 0, false}); }
   void PushKey(int keyCode, int shift = 0);  // down, press (for typing keys) and up
+  void PushHold(int keyCode, int ms);        // down, `ms` of virtual time, up
   void PushClick(int x, int y, int button = kLeftButton, int shift = 0);
   // Lets `ms` of virtual time pass (timers run) before the next queued event.
   void PushWait(int ms) { queue_.push_back({{}, static_cast<std::uint64_t>(ms) * 1000, true}); }
