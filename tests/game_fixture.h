@@ -108,6 +108,9 @@ class GameFixture : public ::testing::Test {
     for (int r = 1; r <= 5; ++r)
       for (int c = 1; c <= 6; ++c) d8.push_back({r, c, 0, {}});
     WriteDistrict(dir / "Strategy08.dat", 60, 120, d8);
+    // A script without sections unless the test wrote its own: every conversation then
+    // says only its "..." line.
+    if (!fs::exists(dir / "Morvane03.dat")) std::ofstream(dir / "Morvane03.dat") << "EOF\r\n";
 
     shell = std::make_unique<Shell>(platform, dir.string());
 

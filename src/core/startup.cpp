@@ -76,4 +76,13 @@ void ExitGame(Game& game) {
   game.ui.End();
 }
 
+void CannotGoOn(Game& game, const std::string& file) {
+  game.ReportOnce(file + " is missing or cannot be read: the game cannot go on");
+  game.platform.MessageBox(kGameTitle, "Veltrane cannot go on: its data file " + file +
+                                           " is missing or damaged. Please install the game "
+                                           "again.");
+  game.exitStatus = 1;
+  ExitGame(game);
+}
+
 }  // namespace vt

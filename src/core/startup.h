@@ -1,6 +1,8 @@
 // Start-up checks, the display-mode switch, the taskbar and the one exit.
 #pragma once
 
+#include <string>
+
 namespace vt {
 
 class Game;
@@ -17,6 +19,9 @@ void ShowTaskbar(Game& game);
 void EnterFullScreenOnce(Game& game);
 // The orderly shutdown every exit goes through; does not return.
 [[noreturn]] void ExitGame(Game& game);
+// A data file the game cannot do without is missing or unreadable: says which, then
+// shuts down as ExitGame does, with exit status 1.
+[[noreturn]] void CannotGoOn(Game& game, const std::string& file);
 
 // The texts of the failed checks, exactly as the player reads them.
 inline constexpr const char* kGameTitle = "Veltrane";

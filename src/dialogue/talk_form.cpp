@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/game.h"
+#include "core/startup.h"
 #include "data/script_lines.h"
 #include "interaction/animations.h"
 #include "interaction/interaction.h"
@@ -130,8 +131,9 @@ void TalkForm::LoadSection() {
   std::string error;
   auto script = FieldReader::Open(game_.Path(kScriptFile), &error);
   if (!script) {
-    NoSection(error);
-    return;
+    // Without its script the story cannot be told at all.
+    game_.ReportOnce(error);
+    CannotGoOn(game_, std::string(kScriptFile));
   }
   if (!w.TalkFlag) {
     LoadObjectUse(*script);

@@ -1,6 +1,7 @@
 // Building a screen from its district file: the tiles, the changed cells, the
 // clean copy BG and the hero; then the place's caption and music.
 #include "core/game.h"
+#include "core/startup.h"
 #include "data/district_file.h"
 #include "data/tile_classes.h"
 #include "screen/game_form.h"
@@ -29,6 +30,9 @@ void GameForm::SetScreen() {
   const DistrictScreenResult read =
       ReadDistrictScreen(game_.Path(DistrictFileName(w.District)), w.ScreenRow, w.ScreenCol);
   for (const auto& problem : read.problems) game_.ReportOnce(problem);
+  // A screen its district file does not have (the file missing, or damaged before it)
+  // cannot be walked: there is nothing sensible left to show.
+  if (!read.screen.found) CannotGoOn(game_, DistrictFileName(w.District));
   ApplyDistrictLists(w, read.lists);
   ApplyDistrictScreen(w, read.screen);
 
