@@ -116,6 +116,11 @@ TEST(Script, KeyNamesAndTypedText) {
   ASSERT_TRUE(parsed.error.empty());
   EXPECT_EQ(parsed.commands[0].text, "Saffron Moon #1");
   EXPECT_EQ(parsed.commands[1].value, "\"Up\"");
+  // Lines of carriage returns or other blanks are blank lines, not commands without a verb.
+  const auto blanks = ParseScript("wait 5\n\r\r\r\n \v\f\n\t# a comment\nwait 6\n");
+  ASSERT_TRUE(blanks.error.empty()) << blanks.error;
+  ASSERT_EQ(blanks.commands.size(), 2u);
+  EXPECT_EQ(blanks.commands[1].ms, 6);
 }
 
 TEST(Json, PathsParsingAndPrinting) {

@@ -109,10 +109,10 @@ ScriptParse ParseScript(const std::string& text, const std::string& file) {
     lineNo = source.line;
     lineFile = source.file;
     std::string line = source.text;
-    // Comments: '#' at the start of a word (a typed text may hold '#' inside).
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') continue;
+    // Blank lines (whatever the blanks), and comments: '#' at the start of the first word
+    // (a typed text may hold '#' inside).
     const auto words = Words(line);
+    if (words.empty() || words[0].front() == '#') continue;
     ScriptCommand c;
     c.file = source.file;
     c.line = lineNo;
