@@ -115,8 +115,29 @@ PictureFile ReadPictureFile(const std::string& path) {
                static_cast<std::streamsize>(length - head))) {
     file.bytes.clear();
     file.problem = "it cannot be read";
+    return file;
+  }
+  if (file.header.format == PictureFormat::Png && !PngChunksFit(file.bytes)) {
+    file.bytes.clear();
+    file.problem = "its picture data is cut short or damaged";
   }
   return file;
+}
+
+bool PngChunksFit(std::span<const std::uint8_t> bytes) {
+  // After the 8-byte signature: length (4, big-endian), type (4), data, CRC (4).
+  std::size_t at = 8;
+  while (at + 12 <= bytes.size()) {
+    const std::uint32_t length = (std::uint32_t{bytes[at]} << 24) |
+                                 (std::uint32_t{bytes[at + 1]} << 16) |
+                                 (std::uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
+    if (length > bytes.size() - at - 12) return false;
+    if (bytes[at + 4] == 'I' && bytes[at + 5] == 'E' && bytes[at + 6] == 'N' &&
+        bytes[at + 7] == 'D')
+      return true;
+    at += 12 + length;
+  }
+  return false;
 }
 
 }  // namespace vt

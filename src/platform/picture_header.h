@@ -46,6 +46,11 @@ struct PictureFile {
 
 // Reads a picture file whole after checking its length and its header, so a
 // file that claims a huge picture costs no more than reading its first bytes.
+// A PNG whose chunks run past the file's end is refused too: the decoder would
+// read on past the end (for ever, for some lengths).
 PictureFile ReadPictureFile(const std::string& path);
+
+// True when every chunk of a PNG file lies within it, up to its closing IEND chunk.
+bool PngChunksFit(std::span<const std::uint8_t> bytes);
 
 }  // namespace vt
