@@ -55,6 +55,7 @@ struct BenchGame {
   BenchGame() {
     fs::create_directories(dir);
     WriteDistrict(dir / "Strategy01.dat");
+    std::ofstream(dir / "Morvane03.dat") << "EOF\r\n";  // a script without sections
     Surface back(192 * 30, 30);
     for (int x = 0; x < back.Width(); ++x)
       for (int y = 0; y < 30; ++y) back.Set(x, y, Rgb(x & 255, y * 8, 90));
