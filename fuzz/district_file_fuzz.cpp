@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vt::ApplyDistrictLists(world, lists.lists);
   for (const auto& sign : lists.lists.signs) (void)vt::ParseSignRecord(sign);
   for (const auto& record : lists.lists.switches) (void)vt::ParseSwitchRecord(record);
-  // The first screen, one in the middle, the far corner of the largest district, and
-  // one outside every district.
-  for (const auto& [row, col] : {std::pair{1, 1}, {2, 3}, {5, 6}, {9, 9}}) {
+  // The first screen, and one outside every district, which reads every screen of
+  // the file on the way to its end.
+  for (const auto& [row, col] : {std::pair{1, 1}, {9, 9}}) {
     const auto screen = vt::ReadDistrictScreen(path, row, col);
     vt::ApplyDistrictScreen(world, screen.screen);
     if (screen.screen.found && (screen.screen.height < 0 || screen.screen.width < 0))

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vt::fuzz::Broken("a refused saved game gave no reason");
   }
 
-  vt::fuzz::FuzzGame fuzz;
+  static vt::fuzz::ReusedGame games;
+  vt::fuzz::FuzzGame& fuzz = games.Next();
   fuzz.game().savesFolder = vt::fuzz::Scratch().string();
   vt::fuzz::PutFile("Zorl16.dat", data, size);
   bool loaded = false;

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Section conv, use;
   FindSections(vt::fuzz::AsText(data, size), conv, use);
 
-  vt::fuzz::FuzzGame fuzz(vt::fuzz::Scratch().string());
+  static vt::fuzz::ReusedGame games(vt::fuzz::Scratch().string());
+  vt::fuzz::FuzzGame& fuzz = games.Next();
   vt::WorldState& w = fuzz.world();
   if (conv.scene >= 0) {
     w.TalkScene = static_cast<std::int16_t>(conv.scene);
