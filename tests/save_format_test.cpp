@@ -116,6 +116,14 @@ TEST(SavedGameFile, NamesKeepTheirCommasAndEmptyTextsTheirMark) {
   // A name is one line, whatever was typed.
   g.name = "two\r\nlines";
   EXPECT_EQ(SplitLines(FormatSavedGame(g))[0], "twolines");
+  // A stray carriage return in a name read from a file is dropped, so the game
+  // saves back to the same file.
+  std::string bytes2 = FormatSavedGame(g);
+  bytes2.insert(3, "\r");
+  const ParsedSave read = ParseSavedGame(bytes2);
+  ASSERT_TRUE(read.game) << read.problem;
+  EXPECT_EQ(read.game->name, "twolines");
+  EXPECT_EQ(FormatSavedGame(*read.game), FormatSavedGame(g));
 }
 
 // A real save's lines, to damage one at a time.

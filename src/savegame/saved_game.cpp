@@ -105,8 +105,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::string ShownName(std::string_view storedName) {
-  std::string shown(storedName);
-  std::replace(shown.begin(), shown.end(), '*', ',');
+  // A stray carriage return (a file edited by hand) is dropped, as on writing, so
+  // that the name read is the name a save writes back.
+  std::string shown;
+  for (const char c : storedName)
+    if (c != '\r') shown += c == '*' ? ',' : c;
   return shown;
 }
 
