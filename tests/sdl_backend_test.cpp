@@ -1,5 +1,6 @@
 // The SDL backend without a display: pictures, fonts, key and mouse mapping,
 // the process lock, display-mode emulation and the sound player.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -355,6 +356,84 @@ TEST_F(SdlBackendTest, WindowAndDisplaySettingsWorkWithoutAScreen) {
   platform.SetPointer(-1);
   platform.SetPointer(57);
   EXPECT_EQ(platform.CreatePointer(Surface(), 0, 0), -1);
+}
+
+// Alt+Enter switches between the window and full screen whenever the player
+// likes, and is not a key of the game's; the game's own next display change
+// decides again. A resized window keeps the picture in proportion, and the
+// mouse maps through its black bars.
+TEST_F(SdlBackendTest, AltEnterSwitchesFullScreenAndAResizedWindowKeepsItsProportions) {
+  SdlMedia media;
+  SdlPlatform platform(media, "Veltrane");
+  ASSERT_TRUE(platform.VideoReady());
+  Surface canvas(640, 480, Rgb(10, 20, 30));
+  platform.Present(canvas, {0, 0, 640, 480});
+  ASSERT_NE(platform.WindowId(), 0u);
+  while (platform.PollEvent()) {
+  }
+
+  auto key = [&](Uint32 type, SDL_Keycode sym, Uint16 mod) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.windowID = platform.WindowId();
+    e.key.keysym.sym = sym;
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+  };
+  auto events = [&] {
+    std::vector<InputEvent> got;
+    while (auto e = platform.PollEvent()) got.push_back(*e);
+    return got;
+  };
+  EXPECT_FALSE(platform.IsFullScreen());
+  key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT);
+  key(SDL_KEYUP, SDLK_RETURN, KMOD_LALT);
+  for (const InputEvent& e : events())
+    EXPECT_NE(e.keyCode, key::kEnter) << "Alt+Enter reached the game";
+  EXPECT_TRUE(platform.IsFullScreen());
+  key(SDL_KEYDOWN, SDLK_RETURN, KMOD_RALT);
+  events();
+  EXPECT_FALSE(platform.IsFullScreen());
+  // A plain Enter is the game's.
+  key(SDL_KEYDOWN, SDLK_RETURN, KMOD_NONE);
+  const auto plain = events();
+  ASSERT_FALSE(plain.empty());
+  EXPECT_EQ(plain[0].keyCode, key::kEnter);
+  // The player's choice holds until the game asks for a display change itself.
+  key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT);
+  events();
+  EXPECT_TRUE(platform.IsFullScreen());
+  platform.SetTaskbarVisible(true);
+  EXPECT_FALSE(platform.IsFullScreen());
+
+  // Resized to 1280 x 600: the picture is 800 x 600, 240 pixels in from the left.
+  SDL_Window* window = SDL_GetWindowFromID(platform.WindowId());
+  ASSERT_NE(window, nullptr);
+  SDL_SetWindowSize(window, 1280, 600);
+  events();
+  auto click = [&](int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.windowID = platform.WindowId();
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = x;
+    e.button.y = y;
+    SDL_PushEvent(&e);
+    e.type = SDL_MOUSEBUTTONUP;
+    SDL_PushEvent(&e);
+    return events();
+  };
+  const auto centre = click(640, 300);
+  ASSERT_FALSE(centre.empty());
+  EXPECT_EQ(centre[0].kind, InputEvent::Kind::MouseDown);
+  EXPECT_EQ(centre[0].x, 320);
+  EXPECT_EQ(centre[0].y, 240);
+  const auto corner = click(240 + 799, 599);
+  ASSERT_FALSE(corner.empty());
+  EXPECT_EQ(corner[0].x, 639);
+  EXPECT_EQ(corner[0].y, 479);
+  // A click on the bars is nobody's; only its release comes through.
+  for (const InputEvent& e : click(100, 300)) EXPECT_NE(e.kind, InputEvent::Kind::MouseDown);
 }
 
 TEST_F(SdlBackendTest, ClockAndWaitsKeepTheirTime) {

@@ -169,5 +169,26 @@ TEST_F(Startup, ClosingTheWindowLeavesThroughTheOrderlyExit) {
   EXPECT_EQ(p.displayLog.back(), "taskbar show");
 }
 
+// The window wears the game's icon; without the icon's file the game says so once
+// and starts all the same.
+TEST(StartupIcon, TheWindowGetsTheIconAndStartsWithoutIt) {
+  MemoryMedia media;
+  media.files["/icon-test/Icon.dat"] = Surface(64, 64, kKeyColor);
+  HeadlessPlatform withIcon{media};
+  Shell shell(withIcon, "/icon-test");
+  StartupChecks(shell.game);
+  EXPECT_EQ(withIcon.iconWidth, 64);
+  EXPECT_TRUE(shell.game.Reported().empty());
+
+  MemoryMedia none;
+  HeadlessPlatform withoutIcon{none};
+  Shell bare(withoutIcon, "/icon-test");
+  StartupChecks(bare.game);
+  EXPECT_EQ(withoutIcon.iconWidth, 0);
+  ASSERT_EQ(bare.game.Reported().size(), 1u);
+  EXPECT_NE(bare.game.Reported().begin()->find("Icon.dat"), std::string::npos);
+  EXPECT_FALSE(bare.game.ui.Ended());
+}
+
 }  // namespace
 }  // namespace vt

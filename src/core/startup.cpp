@@ -23,6 +23,7 @@ void StartupChecks(Game& game) {
     RefuseToRun(game, kColorDepthMessage);
   if (p.AnotherCopyRunning()) RefuseToRun(game, kAlreadyRunningMessage);
   p.SetTitle(kGameTitle);
+  if (Surface icon; game.LoadPicture(icon, kIconFile)) p.SetIcon(icon);
   if (!SmallFonts(game)) RefuseToRun(game, kSmallFontsMessage);
   ApplyStartupSettings(game.world);
   CloseMusic(p);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vt {
 
@@ -25,6 +26,8 @@ void EnterFullScreenOnce(Game& game);
 
 // The texts of the failed checks, exactly as the player reads them.
 inline constexpr const char* kGameTitle = "Veltrane";
+// The window's icon in the game folder.
+inline constexpr std::string_view kIconFile = "Icon.dat";
 inline constexpr const char* kColorDepthMessage =
     "Veltrane requires that your color depth be minimally set to High Color (16-bit). Please "
     "change your settings in the Display Control Panel ('Settings' Tab), and run the game again.";

@@ -110,6 +110,8 @@ class Platform {
   // or scaled to the whole screen while full screen.
   virtual void Present(const Surface& canvas, Rect view) = 0;
   virtual void SetTitle(const std::string& title) = 0;
+  // The window's icon (key colour see-through); a backend without one ignores it.
+  virtual void SetIcon(const Surface& /*picture*/) {}
   // False when nobody looks at the frames (a headless run): the toolkit then
   // paints only when asked to, which keeps long virtual waits quick.
   virtual bool ShowsFrames() { return true; }

@@ -53,6 +53,7 @@ void ForgeMusic(Output& out);          // Vask01.dat - Vask15.dat (abc2midi)
 void ForgeSlots(Output& out);          // Zorl15.dat - Zorl19.dat, only when absent
 void ForgeDistricts(Output& out);      // Strategy01.dat - Strategy08.dat from content/districts
 void ForgeScript(Output& out);         // Morvane03.dat from content/script, checked
+void ForgeIcon(Output& out);           // Icon.dat, the window's icon
 
 std::vector<PictureSpec> BackgroundStripManifest();
 std::vector<PictureSpec> ObjectStripManifest();
@@ -61,8 +62,15 @@ std::vector<PictureSpec> WindowManifest();
 std::vector<PictureSpec> SmallPictureManifest();
 std::vector<PictureSpec> PortraitManifest();
 std::vector<PictureSpec> SceneManifest();
+std::vector<PictureSpec> IconManifest();
 // Every picture the forge writes.
 std::vector<PictureSpec> PictureManifest();
+
+// The icon drawn at `size` pixels square from the origin of `cr`.
+void DrawIcon(cairo_t* cr, int size);
+// The desktop's icons, DIR/veltrane-N.png for each size, with see-through corners.
+inline constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+bool WriteDesktopIcons(const std::string& dir);
 
 // One review picture: every tile with its code, every hero frame, portrait and small picture.
 bool WriteContactSheet(const std::string& gameDir, const std::string& path);

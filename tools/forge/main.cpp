@@ -5,6 +5,7 @@
 // forge --check GAME_DIR [CONTENT_DIR]       checks the district files and the script of a game
 //                                            folder (the script from its sources when given)
 // forge --district-map N FILE.png GAME_DIR   one picture of district N, all screens
+// forge --icons DIR                          the desktop's icons, DIR/veltrane-N.png
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -58,13 +59,21 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
+  if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) {
+    if (!forge::WriteDesktopIcons(argv[2])) {
+      std::cerr << "forge: cannot write the icons in " << argv[2] << "\n";
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 3) {
     std::cerr << "usage: forge GAME_DIR CONTENT_DIR\n"
                  "       forge --contact-sheet FILE.png GAME_DIR\n"
                  "       forge --districts GAME_DIR CONTENT_DIR\n"
                  "       forge --district-source FILE N GAME_DIR\n"
                  "       forge --check GAME_DIR [CONTENT_DIR]\n"
-                 "       forge --district-map N FILE.png GAME_DIR\n";
+                 "       forge --district-map N FILE.png GAME_DIR\n"
+                 "       forge --icons DIR\n";
     return 2;
   }
   std::filesystem::create_directories(argv[1]);
@@ -74,6 +83,7 @@ int main(int argc, char** argv) {
   forge::ForgeHeroSheets(out);
   forge::ForgeWindows(out);
   forge::ForgeSmallPictures(out);
+  forge::ForgeIcon(out);
   forge::ForgePortraits(out);
   forge::ForgeScenes(out);
   forge::ForgeEffects(out);

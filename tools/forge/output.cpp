@@ -9,8 +9,9 @@ void Output::Save(Picture& picture, const std::string& name) {
 
 std::vector<PictureSpec> PictureManifest() {
   std::vector<PictureSpec> all;
-  for (auto part : {BackgroundStripManifest(), ObjectStripManifest(), HeroManifest(),
-                    WindowManifest(), SmallPictureManifest(), PortraitManifest(), SceneManifest()})
+  for (auto part :
+       {BackgroundStripManifest(), ObjectStripManifest(), HeroManifest(), WindowManifest(),
+        SmallPictureManifest(), PortraitManifest(), SceneManifest(), IconManifest()})
     all.insert(all.end(), part.begin(), part.end());
   return all;
 }

@@ -65,6 +65,7 @@ class HeadlessPlatform : public Platform {
   std::vector<std::string> displayLog;  // "mode WxHxB", "taskbar hide", "taskbar show"
   bool taskbarVisible = true;
   std::string title;
+  int iconWidth = 0;  // the window icon's width; 0 while none was set
   int pointer = -1;
   int presents = 0;
   Surface screen;  // the last presented view of the canvas
@@ -78,6 +79,7 @@ class HeadlessPlatform : public Platform {
   std::optional<InputEvent> PollEvent() override;
   void Present(const Surface& canvas, Rect view) override;
   void SetTitle(const std::string& text) override { title = text; }
+  void SetIcon(const Surface& picture) override { iconWidth = picture.Width(); }
   bool ShowsFrames() override { return framesWanted; }
   DisplayMode CurrentDisplayMode() override { return display; }
   std::optional<DisplayMode> EnumDisplayMode(int index) override;

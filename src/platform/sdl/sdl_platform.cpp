@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -72,6 +73,22 @@ Rect ClipToCanvas(Rect view, const Surface& canvas) {
   return {x0, y0, x1 - x0, y1 - y0};
 }
 
+// An SDL picture of `picture` with the key colour see-through (pointers, the icon).
+SdlSurfacePtr KeyedSurface(const Surface& picture) {
+  SdlSurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, picture.Width(), picture.Height(), 32,
+                                                     SDL_PIXELFORMAT_ARGB8888));
+  if (!image || SDL_LockSurface(image.get()) != 0) return nullptr;
+  for (int y = 0; y < picture.Height(); ++y) {
+    auto* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) +
+                                          static_cast<std::size_t>(y) * image->pitch);
+    const Color* in = picture.Row(y);
+    for (int x = 0; x < picture.Width(); ++x)
+      out[x] = (in[x] & 0xFFFFFFu) == kKeyColor ? 0u : 0xFF000000u | in[x];
+  }
+  SDL_UnlockSurface(image.get());
+  return image;
+}
+
 }  // namespace
 
 struct SdlPlatform::Video {
@@ -84,6 +101,7 @@ struct SdlPlatform::Video {
   int textureH = 0;
   bool rendererFailed = false;
   std::vector<CursorPtr> cursors;
+  SdlSurfacePtr icon;  // put on the window when it opens
 
   // The last frame, kept to redraw after an expose or a resize.
   Surface frame;
@@ -96,6 +114,14 @@ struct SdlPlatform::Video {
   bool switched = false;
   bool taskbarHidden = false;
   bool fullScreen = false;  // what the window currently is
+  // The player's own choice by Alt+Enter; it stands until the game next asks
+  // for a display change of its own.
+  std::optional<bool> playerFullScreen;
+  bool swallowEnterUp = false;  // the Enter of an Alt+Enter is not the game's
+
+  // The game's pointer over the picture, the system's over the black bars.
+  int pointer = -1;
+  bool overPicture = true;
 
   int buttonsDown = 0;
 
@@ -107,7 +133,14 @@ struct SdlPlatform::Video {
     if (ready) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
 
-  bool WantFullScreen() const { return switched || taskbarHidden; }
+  bool WantFullScreen() const { return playerFullScreen.value_or(switched || taskbarHidden); }
+
+  void ShowPointer() {
+    if (overPicture && pointer >= 0 && pointer < static_cast<int>(cursors.size()))
+      SDL_SetCursor(cursors[static_cast<std::size_t>(pointer)].get());
+    else
+      SDL_SetCursor(SDL_GetDefaultCursor());
+  }
 
   bool EnsureWindow(int w, int h) {
     if (window) return true;
@@ -122,6 +155,7 @@ struct SdlPlatform::Video {
       return false;
     }
     windowedSize = {0, 0, w, h};
+    if (icon) SDL_SetWindowIcon(window.get(), icon.get());
     // SDL_RENDER_DRIVER from the environment picks the driver; software if none works.
     renderer.reset(SDL_CreateRenderer(window.get(), -1, 0));
     if (!renderer) renderer.reset(SDL_CreateRenderer(window.get(), -1, SDL_RENDERER_SOFTWARE));
@@ -206,6 +240,10 @@ struct SdlPlatform::Video {
     if (e.type == SDL_MOUSEMOTION) {
       m.kind = InputEvent::Kind::MouseMove;
       p = ToCanvas(e.motion.x, e.motion.y);
+      if (view.Contains(p.x, p.y) != overPicture) {
+        overPicture = !overPicture;
+        ShowPointer();
+      }
       // Outside the picture only a held button follows the mouse.
       if (!view.Contains(p.x, p.y) && buttonsDown == 0) return;
     } else {
@@ -243,6 +281,19 @@ struct SdlPlatform::Video {
         const int code = WindowsKeyCode(e.key.keysym.sym);
         if (code == 0) break;
         const int shift = ShiftBits(e.key.keysym.mod);
+        if (code == key::kEnter && e.type == SDL_KEYDOWN && (shift & kAltMask)) {
+          // Alt+Enter switches between the window and full screen, at any time.
+          if (!e.key.repeat) {
+            playerFullScreen = !fullScreen;
+            ApplyFullScreen();
+          }
+          swallowEnterUp = true;
+          break;
+        }
+        if (code == key::kEnter && e.type == SDL_KEYUP && swallowEnterUp) {
+          swallowEnterUp = false;
+          break;
+        }
         if (e.type == SDL_KEYUP) {
           out.push_back(MakeKey(InputEvent::Kind::KeyUp, code, shift));
           break;
@@ -421,6 +472,18 @@ void SdlPlatform::SetTitle(const std::string& title) {
   if (video_->window) SDL_SetWindowTitle(video_->window.get(), Cp1252ToUtf8(title).c_str());
 }
 
+void SdlPlatform::SetIcon(const Surface& picture) {
+  if (!video_->ready || picture.Empty()) return;
+  video_->icon = KeyedSurface(picture);
+  if (video_->icon && video_->window) SDL_SetWindowIcon(video_->window.get(), video_->icon.get());
+}
+
+bool SdlPlatform::IsFullScreen() const { return video_->fullScreen; }
+
+std::uint32_t SdlPlatform::WindowId() const {
+  return video_->window ? SDL_GetWindowID(video_->window.get()) : 0;
+}
+
 // --- Display settings ------------------------------------------------------
 
 DisplayMode SdlPlatform::CurrentDisplayMode() {
@@ -447,12 +510,14 @@ bool SdlPlatform::ChangeDisplayMode(const DisplayMode& mode) {
   const DisplayMode desktop = CurrentDisplayMode();
   video_->switched = !(mode == desktop);
   video_->requested = mode;
+  video_->playerFullScreen.reset();
   video_->ApplyFullScreen();
   return true;
 }
 
 void SdlPlatform::SetTaskbarVisible(bool visible) {
   video_->taskbarHidden = !visible;
+  video_->playerFullScreen.reset();
   video_->ApplyFullScreen();
 }
 
@@ -486,17 +551,8 @@ void SdlPlatform::MessageBox(const std::string& title, const std::string& text) 
 
 int SdlPlatform::CreatePointer(const Surface& picture, int hotX, int hotY) {
   if (!video_->ready || picture.Empty()) return -1;
-  SdlSurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, picture.Width(), picture.Height(), 32,
-                                                     SDL_PIXELFORMAT_ARGB8888));
-  if (!image || SDL_LockSurface(image.get()) != 0) return -1;
-  for (int y = 0; y < picture.Height(); ++y) {
-    auto* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) +
-                                          static_cast<std::size_t>(y) * image->pitch);
-    const Color* in = picture.Row(y);
-    for (int x = 0; x < picture.Width(); ++x)
-      out[x] = (in[x] & 0xFFFFFFu) == kKeyColor ? 0u : 0xFF000000u | in[x];
-  }
-  SDL_UnlockSurface(image.get());
+  SdlSurfacePtr image = KeyedSurface(picture);
+  if (!image) return -1;
   CursorPtr cursor(SDL_CreateColorCursor(image.get(), std::clamp(hotX, 0, picture.Width() - 1),
                                          std::clamp(hotY, 0, picture.Height() - 1)));
   if (!cursor) return -1;  // the dummy driver has no pointers
@@ -506,11 +562,8 @@ int SdlPlatform::CreatePointer(const Surface& picture, int hotX, int hotY) {
 
 void SdlPlatform::SetPointer(int pointer) {
   if (!video_->ready) return;
-  const auto& cursors = video_->cursors;
-  if (pointer >= 0 && pointer < static_cast<int>(cursors.size()))
-    SDL_SetCursor(cursors[pointer].get());
-  else
-    SDL_SetCursor(SDL_GetDefaultCursor());
+  video_->pointer = pointer;
+  video_->ShowPointer();
 }
 
 // --- Sound -----------------------------------------------------------------

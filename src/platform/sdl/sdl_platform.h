@@ -3,6 +3,7 @@
 // The window opens on the first Present, so start-up checks run before it shows.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -35,6 +36,11 @@ class SdlPlatform : public Platform {
 
   void Present(const Surface& canvas, Rect view) override;
   void SetTitle(const std::string& title) override;
+  void SetIcon(const Surface& picture) override;
+  // Whether the window is full screen now (the game's wish or the player's Alt+Enter),
+  // and its SDL window id (0 before the first frame), for tests and tools.
+  bool IsFullScreen() const;
+  std::uint32_t WindowId() const;
 
   DisplayMode CurrentDisplayMode() override;
   std::optional<DisplayMode> EnumDisplayMode(int index) override;
