@@ -6,7 +6,7 @@ VELTRANE_PACKAGES=(
   fonts-liberation2 timgm6mb-soundfont
   libcairo2-dev abcmidi sox
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libclang-rt-dev
-  xvfb xauth imagemagick xdotool
+  xvfb xauth imagemagick xdotool desktop-file-utils appstream
 )
 
 veltrane_install_packages() {
