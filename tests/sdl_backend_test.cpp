@@ -436,6 +436,49 @@ TEST_F(SdlBackendTest, AltEnterSwitchesFullScreenAndAResizedWindowKeepsItsPropor
   for (const InputEvent& e : click(100, 300)) EXPECT_NE(e.kind, InputEvent::Kind::MouseDown);
 }
 
+// A pad plugged in during play is taken at once, its buttons arrive as keys, and
+// pulling it out lets go of what it held (a virtual pad of SDL's own).
+TEST_F(SdlBackendTest, APadPluggedInDuringPlayIsTakenAndLetGoWhenPulledOut) {
+  // The dummy window never has the focus, without which a pad is not listened to.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  SdlMedia media;
+  SdlPlatform platform(media, "Veltrane");
+  ASSERT_TRUE(platform.VideoReady());
+  platform.Present(Surface(640, 480, kBlack), {0, 0, 640, 480});
+  auto events = [&] {
+    SDL_Delay(20);
+    std::vector<InputEvent> got;
+    while (auto e = platform.PollEvent()) got.push_back(*e);
+    return got;
+  };
+  events();
+  const int device = SDL_JoystickAttachVirtual(
+      SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+  if (device < 0) GTEST_SKIP() << "no virtual pads here: " << SDL_GetError();
+  events();
+  SDL_Joystick* stick = SDL_JoystickOpen(device);
+  ASSERT_NE(stick, nullptr);
+
+  SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 1);
+  SDL_JoystickUpdate();
+  SDL_GameControllerUpdate();
+  bool space = false;
+  for (const InputEvent& e : events())
+    space |= e.kind == InputEvent::Kind::KeyDown && e.keyCode == key::kSpace;
+  EXPECT_TRUE(space) << "A did not arrive as Space";
+
+  SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
+  SDL_JoystickUpdate();
+  SDL_GameControllerUpdate();
+  events();
+  SDL_JoystickClose(stick);
+  SDL_JoystickDetachVirtual(device);
+  bool leftLetGo = false;
+  for (const InputEvent& e : events())
+    leftLetGo |= e.kind == InputEvent::Kind::KeyUp && e.keyCode == key::kLeft;
+  EXPECT_TRUE(leftLetGo) << "the pulled-out pad kept Left held";
+}
+
 TEST_F(SdlBackendTest, ClockAndWaitsKeepTheirTime) {
   SdlMedia media;
   SdlPlatform platform(media, "Veltrane");

@@ -138,6 +138,20 @@ class ScriptPlayer {
           platform_.Push(press);
         }
         break;
+      case Kind::Pad:
+      case Kind::PadDown:
+      case Kind::PadUp: {
+        const auto button = static_cast<PadButton>(c.keyCode);
+        if (c.kind != Kind::PadUp) platform_.PushPad(button, true);
+        if (c.kind != Kind::PadDown) platform_.PushPad(button, false);
+        break;
+      }
+      case Kind::Stick:
+        platform_.PushStick(c.x, c.y);
+        break;
+      case Kind::PadGone:
+        platform_.PushPadGone();
+        break;
       case Kind::Wait:
         platform_.PushWait(c.ms);
         break;

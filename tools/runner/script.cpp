@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/pad_keys.h"
 #include "platform/platform.h"
 
 namespace vt {
@@ -93,6 +94,20 @@ int KeyCodeForName(const std::string& name) {
   return 0;
 }
 
+int PadButtonForName(const std::string& name) {
+  static const std::pair<const char*, PadButton> kNames[] = {
+      {"A", PadButton::South},         {"B", PadButton::East},
+      {"X", PadButton::West},          {"Y", PadButton::North},
+      {"Back", PadButton::Back},       {"Start", PadButton::Start},
+      {"LB", PadButton::LeftShoulder}, {"RB", PadButton::RightShoulder},
+      {"Up", PadButton::Up},           {"Down", PadButton::Down},
+      {"Left", PadButton::Left},       {"Right", PadButton::Right},
+      {"LT", PadButton::LeftTrigger},  {"RT", PadButton::RightTrigger}};
+  for (const auto& [n, button] : kNames)
+    if (name == n) return static_cast<int>(button);
+  return -1;
+}
+
 ScriptParse ParseScript(const std::string& text, const std::string& file) {
   ScriptParse result;
   std::vector<SourceLine> lines;
@@ -141,6 +156,21 @@ ScriptParse ParseScript(const std::string& text, const std::string& file) {
           return fail("unexpected '" + words[i] + "'");
         }
       }
+    } else if (verb == "pad" || verb == "paddown" || verb == "padup") {
+      c.kind = verb == "pad"       ? ScriptCommand::Kind::Pad
+               : verb == "paddown" ? ScriptCommand::Kind::PadDown
+                                   : ScriptCommand::Kind::PadUp;
+      if (words.size() != 2) return fail(verb + " takes a BUTTON");
+      c.keyCode = PadButtonForName(words[1]);
+      if (c.keyCode < 0) return fail("unknown pad button '" + words[1] + "'");
+    } else if (verb == "stick") {
+      c.kind = ScriptCommand::Kind::Stick;
+      if (words.size() != 3 || !ToInt(words[1], c.x) || !ToInt(words[2], c.y) || c.x < -32768 ||
+          c.x > 32767 || c.y < -32768 || c.y > 32767)
+        return fail("stick takes X Y, each -32768 to 32767");
+    } else if (verb == "padgone") {
+      c.kind = ScriptCommand::Kind::PadGone;
+      if (words.size() != 1) return fail("padgone takes nothing");
     } else if (verb == "type") {
       c.kind = ScriptCommand::Kind::Type;
       const auto at = line.find("type") + 4;

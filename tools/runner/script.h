@@ -31,6 +31,11 @@ struct ScriptCommand {
     Click,
     Move,
     Type,
+    Pad,  // a pad button pressed and let go (keyCode: the PadButton)
+    PadDown,
+    PadUp,
+    Stick,    // the left stick to x, y
+    PadGone,  // the pad pulled out
     Wait,
     Talk,
     Dump,
@@ -52,6 +57,10 @@ struct ScriptCommand {
   std::string value;  // expect: the JSON value
   bool IsInput() const { return kind <= Kind::Wait; }
 };
+
+// The PadButton a script names (A B X Y Back Start LB RB Up Down Left Right LT RT);
+// -1 for none.
+int PadButtonForName(const std::string& name);
 
 struct ScriptParse {
   std::vector<ScriptCommand> commands;

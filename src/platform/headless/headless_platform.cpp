@@ -70,6 +70,24 @@ void HeadlessPlatform::PushClick(int x, int y, int button, int shift) {
   Push(e);
 }
 
+void HeadlessPlatform::PushPad(PadButton button, bool down) {
+  std::deque<InputEvent> events;
+  pad_.Button(button, down, events);
+  PushAll(events);
+}
+
+void HeadlessPlatform::PushStick(int x, int y) {
+  std::deque<InputEvent> events;
+  pad_.Stick(x, y, events);
+  PushAll(events);
+}
+
+void HeadlessPlatform::PushPadGone() {
+  std::deque<InputEvent> events;
+  pad_.ReleaseAll(events);
+  PushAll(events);
+}
+
 std::optional<InputEvent> HeadlessPlatform::WaitEvent(std::uint64_t deadlineUs) {
   while (true) {
     if (queue_.empty()) {

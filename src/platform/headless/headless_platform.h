@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/media.h"
+#include "platform/pad_keys.h"
 #include "platform/platform.h"
 
 namespace vt {
@@ -40,6 +41,10 @@ class HeadlessPlatform : public Platform {
   void PushKey(int keyCode, int shift = 0);  // down, press (for typing keys) and up
   void PushHold(int keyCode, int ms);        // down, `ms` of virtual time, up
   void PushClick(int x, int y, int button = kLeftButton, int shift = 0);
+  // A gamepad's button, left stick or unplugging, as the keys they stand for.
+  void PushPad(PadButton button, bool down);
+  void PushStick(int x, int y);
+  void PushPadGone();
   // Lets `ms` of virtual time pass (timers run) before the next queued event.
   void PushWait(int ms) { queue_.push_back({{}, static_cast<std::uint64_t>(ms) * 1000, true}); }
   bool QueueEmpty() const { return queue_.empty(); }
@@ -103,8 +108,12 @@ class HeadlessPlatform : public Platform {
     std::uint64_t waitUs;
     bool isWait;
   };
+  void PushAll(std::deque<InputEvent>& events) {
+    for (const InputEvent& e : events) Push(e);
+  }
   Media& media_;
   std::deque<Item> queue_;
+  PadKeys pad_;
   std::uint64_t nowUs_ = 0;
   std::uint64_t waitUntilUs_ = 0;  // end of the wait at the queue's front, once started
   bool waitStarted_ = false;

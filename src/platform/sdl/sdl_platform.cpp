@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_pads.h"
 
 namespace vt {
 namespace {
@@ -349,11 +350,13 @@ SdlPlatform::SdlPlatform(Media& media, std::string title)
     video_->ready = false;
     std::fprintf(stderr, "veltrane: no display to open a window on\n");
   }
+  pads_ = std::make_unique<SdlPads>();
   startCounter_ = SDL_GetPerformanceCounter();
   counterFrequency_ = std::max<std::uint64_t>(1, SDL_GetPerformanceFrequency());
 }
 
 SdlPlatform::~SdlPlatform() {
+  pads_.reset();
   sound_.reset();
   video_.reset();
   if (lockFd_ >= 0) close(lockFd_);
@@ -402,6 +405,10 @@ std::optional<InputEvent> SdlPlatform::Pop() {
   return e;
 }
 
+void SdlPlatform::Take(const SDL_Event& e) {
+  if (!pads_->Translate(e, pending_)) video_->Translate(e, pending_);
+}
+
 bool SdlPlatform::Fill(int waitMs) {
   SDL_Event e;
   // A track loading in the background starts playing from here: look in on
@@ -409,9 +416,9 @@ bool SdlPlatform::Fill(int waitMs) {
   sound_->Update();
   if (sound_->MusicLoading()) waitMs = std::min(waitMs, kMusicCheckMs);
   if (waitMs > 0) {
-    if (SDL_WaitEventTimeout(&e, waitMs)) video_->Translate(e, pending_);
+    if (SDL_WaitEventTimeout(&e, waitMs)) Take(e);
   }
-  while (pending_.empty() && SDL_PollEvent(&e)) video_->Translate(e, pending_);
+  while (pending_.empty() && SDL_PollEvent(&e)) Take(e);
   return !pending_.empty();
 }
 

@@ -12,7 +12,11 @@
 #include "platform/platform.h"
 #include "platform/sdl/sdl_sound.h"
 
+union SDL_Event;
+
 namespace vt {
+
+class SdlPads;
 
 class SdlPlatform : public Platform {
  public:
@@ -66,6 +70,8 @@ class SdlPlatform : public Platform {
 
  private:
   struct Video;
+  // Turns one SDL event into the game's input (the pads' or the window's).
+  void Take(const SDL_Event& e);
   // Pulls SDL events into pending_: everything already queued (waitMs 0) or
   // the first event within waitMs; true when pending_ has something.
   bool Fill(int waitMs);
@@ -74,6 +80,7 @@ class SdlPlatform : public Platform {
   Media& media_;
   std::unique_ptr<Video> video_;
   std::unique_ptr<SdlSound> sound_;
+  std::unique_ptr<SdlPads> pads_;
   std::deque<InputEvent> pending_;
   std::uint64_t startCounter_ = 0;
   std::uint64_t counterFrequency_ = 1;

@@ -215,8 +215,8 @@ void TopicRow(cairo_t* cr, double top) {
   for (int i = 0; i < 3; ++i) {
     const double x = kLeft + i * (kWidth + kGap);
     Painted(cr, kSans, x + kWidth / 2, top + 14, kTopics[i].title, 11, kBrassLight, true, 1.5);
-    Wrapped(cr, x, top + 32, kWidth, kTopics[i].text, 13, kText, 15);
-    if (i > 0) Line(cr, x - kGap / 2 + 0.5, top + 4, x - kGap / 2 + 0.5, top + 86, {70, 80, 104});
+    Wrapped(cr, x, top + 30, kWidth, kTopics[i].text, 12, kText, 14);
+    if (i > 0) Line(cr, x - kGap / 2 + 0.5, top + 4, x - kGap / 2 + 0.5, top + 72, {70, 80, 104});
   }
 }
 
@@ -238,9 +238,14 @@ void HowToPlay(Output& out) {
   MouseColumn(cr);
   Line(cr, 34, 340.5, 606, 340.5, {70, 80, 104});
   TopicRow(cr, 342);
-  LettersCentred(cr, kSerif, 320, 442,
-                 "Signs and messages close with a click, Enter, Space or Esc.", 13, kDim);
-  LettersCentred(cr, kSans, 320, 460, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
+  LettersCentred(cr, kSerif, 320, 424,
+                 "Gamepad: stick or cross walks, A acts, X uses, Y is Enter, B and Start are Esc,",
+                 12, kText);
+  LettersCentred(cr, kSerif, 320, 437, "the shoulders pick an object, the triggers are G and S.",
+                 12, kText);
+  LettersCentred(cr, kSerif, 320, 451,
+                 "Signs and messages close with a click, Enter, Space or Esc.", 12, kDim);
+  LettersCentred(cr, kSans, 320, 464, "CLICK OR PRESS ENTER, SPACE OR ESC TO RETURN", 11,
                  kBrassLight, true, 2);
   FinishOpaque(p, kNight);
   out.Save(p, "Trasken09.dat");
