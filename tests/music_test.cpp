@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -162,6 +163,56 @@ TEST_F(MusicTest, TracksLoadWithoutHoldingUpTheCaller) {
   const auto first = said.find(line);
   ASSERT_NE(first, std::string::npos) << said;
   EXPECT_EQ(said.find(line, first + 1), std::string::npos) << said;
+}
+
+// A machine without sound: no audio device at all, or no sound font anywhere for
+// the music. The game plays on silently and says so once; nothing is retried.
+TEST_F(MusicTest, WithoutAnAudioDeviceEverythingIsSilentAndSaidOnce) {
+  const std::string driver = std::getenv("SDL_AUDIODRIVER") ? std::getenv("SDL_AUDIODRIVER") : "";
+  setenv("SDL_AUDIODRIVER", "no-such-device", 1);
+  ::testing::internal::CaptureStderr();
+  {
+    SdlSound sound;
+    EXPECT_FALSE(sound.Ready());
+    sound.SendMusic(OpenCommand(std::string(VELTRANE_GAME_DIR) + "/Vask01.dat"));
+    sound.SendMusic(kPlay);
+    sound.PlayWave(std::string(VELTRANE_GAME_DIR) + "/Comm00.dat", WaveMode::Wait);
+    EXPECT_FALSE(sound.Ready());
+    EXPECT_FALSE(sound.MusicPlaying());
+  }
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("no audio"), std::string::npos) << said;
+  EXPECT_NE(said.find("playing silently"), std::string::npos) << said;
+  // The next start finds the device again.
+  SdlSound again;
+  if (!driver.empty()) {
+    EXPECT_TRUE(again.Ready());
+  }
+}
+
+TEST_F(MusicTest, WithoutAnySoundFontTheMusicIsSilentAndSaidOnce) {
+  setenv("SDL_SOUNDFONTS", (dir_ / "none.sf2").c_str(), 1);  // the mixer's own default
+  ::testing::internal::CaptureStderr();
+  bool ready = false;
+  {
+    SdlSound sound({(dir_ / "absent.sf2").string()});
+    ready = sound.Ready();
+    if (ready) {
+      for (const char* track : {"/Vask01.dat", "/Vask02.dat"}) {
+        sound.SendMusic(OpenCommand(std::string(VELTRANE_GAME_DIR) + track));
+        sound.SendMusic(kPlay);
+        EXPECT_FALSE(sound.MusicLoading());
+      }
+      EXPECT_FALSE(sound.MusicPlaying());
+    }
+  }
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  unsetenv("SDL_SOUNDFONTS");
+  if (!ready) GTEST_SKIP() << "no audio device";
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("the music stays silent"), std::string::npos) << said;
 }
 
 }  // namespace

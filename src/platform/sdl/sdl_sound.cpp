@@ -134,6 +134,7 @@ struct SdlSound::Device {
   };
   std::map<std::string, Effect> effects;
   std::string soundFont;
+  bool musicSilent = false;    // no sound font anywhere: music commands do nothing
   std::uint64_t bufferUs = 0;  // how much sound the device takes at a time
 
   // The music: the track ready to play, and the load under way, if any.
@@ -204,6 +205,8 @@ struct SdlSound::Device {
 };
 
 SdlSound::SdlSound() = default;
+SdlSound::SdlSound(std::vector<std::string> soundFontPaths)
+    : fontPaths_(std::move(soundFontPaths)) {}
 SdlSound::~SdlSound() = default;
 
 bool SdlSound::Open() {
@@ -225,11 +228,21 @@ bool SdlSound::Open() {
   // Told explicitly: left alone, the mixer takes whatever font the system
   // offers first, which may be ten times the size of the game's own.
   const SoundFontChoice font =
-      ChooseSoundFont(std::getenv(kSoundFontVariable), GameSoundFontPaths(ExecutableFolder()));
-  if (!font.path.empty()) Mix_SetSoundFonts(font.path.c_str());
-  std::fprintf(stderr, "Veltrane: %s\n", font.line.c_str());
+      ChooseSoundFont(std::getenv(kSoundFontVariable),
+                      fontPaths_ ? *fontPaths_ : GameSoundFontPaths(ExecutableFolder()));
+  // Null puts back the mixer's own default (a font set earlier in the process stays otherwise).
+  Mix_SetSoundFonts(font.path.empty() ? nullptr : font.path.c_str());
+  // Without a font of the game's, the mixer's own default may still play; with
+  // none at all every track would fail, so the music stays silent, said once here.
+  const char* mixerFonts = Mix_GetSoundFonts();
+  const std::string mixerFont =
+      mixerFonts ? std::string(mixerFonts).substr(0, std::string(mixerFonts).find(';')) : "";
+  const bool silent = font.path.empty() && !LooksLikeSoundFont(mixerFont);
+  std::fprintf(stderr, "Veltrane: %s%s\n", font.line.c_str(),
+               silent ? "; there is none, so the music stays silent" : "");
   device_ = std::make_unique<Device>();
   device_->soundFont = font.path;
+  device_->musicSilent = silent;
   int rate = 0;
   Uint16 format = 0;
   int channels = 0;
@@ -242,7 +255,7 @@ bool SdlSound::Open() {
 bool SdlSound::Ready() { return Open(); }
 
 void SdlSound::SendMusic(const MusicCommand& command) {
-  if (!Open()) return;
+  if (!Open() || device_->musicSilent) return;
   Device& d = *device_;
   d.Update();
   switch (command.kind) {

@@ -12,7 +12,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -21,6 +23,8 @@ namespace vt {
 class SdlSound {
  public:
   SdlSound();
+  // With the places the game's sound font is looked for, instead of the usual ones.
+  explicit SdlSound(std::vector<std::string> soundFontPaths);
   ~SdlSound();
   SdlSound(const SdlSound&) = delete;
   SdlSound& operator=(const SdlSound&) = delete;
@@ -47,6 +51,7 @@ class SdlSound {
   bool Open();
   std::unique_ptr<Device> device_;
   bool failed_ = false;  // opening the device failed once: stay silent
+  std::optional<std::vector<std::string>> fontPaths_;
 };
 
 }  // namespace vt
