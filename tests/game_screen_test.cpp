@@ -237,5 +237,27 @@ TEST(Places, ArrivingStepsOutOfTheCarFacingAway) {
   EXPECT_EQ(world->HeroX, 1);
 }
 
+// A key's effect is on the very next frame the player sees: the frame presented
+// after Esc already shows the game menu.
+TEST_F(GameScreen, AKeyPressIsDrawnOnTheNextPresentedFrame) {
+  platform.framesWanted = true;
+  Play();
+  const Surface before = platform.screen;
+  const int presents = platform.presents;
+  InputEvent esc;
+  esc.kind = InputEvent::Kind::KeyDown;
+  esc.keyCode = key::kEscape;
+  platform.Push(esc);
+  // The run stops at the first wait for input after the key: the frame presented
+  // last is the first the player sees after it.
+  Play();
+  ASSERT_GT(platform.presents, presents);
+  EXPECT_TRUE(shell->menu.Visible());
+  EXPECT_FALSE(
+      platform.screen.Pixels().size() == before.Pixels().size() &&
+      std::equal(before.Pixels().begin(), before.Pixels().end(), platform.screen.Pixels().begin()))
+      << "the frame after Esc does not show the menu";
+}
+
 }  // namespace
 }  // namespace vt

@@ -338,6 +338,10 @@ SdlPlatform::SdlPlatform(Media& media, std::string title)
   // Ctrl+C should end the program, not arrive as a window close it may ignore.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // When the software renderer draws (no graphics driver, or asked for), its
+  // frames go to the window as they are: putting them through OpenGL first
+  // loads a whole software GL driver (some 90 MB) to copy a picture.
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   // A click that activates the window also counts, as on Windows.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   video_->ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;

@@ -122,7 +122,9 @@ void Form::MoveFocus(bool forward) {
 }
 
 void Form::Paint(Surface& canvas, TextRenderer& text) const {
-  FillRect(canvas, Bounds, BackColor);
+  // The back colour shows only where the picture does not reach.
+  if (Picture.Width() < Bounds.w || Picture.Height() < Bounds.h)
+    FillRect(canvas, Bounds, BackColor);
   Copy(canvas, Bounds.x, Bounds.y, Picture, 0, 0, std::min(Bounds.w, Picture.Width()),
        std::min(Bounds.h, Picture.Height()));
   for (const auto& c : controls_)

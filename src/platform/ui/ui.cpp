@@ -301,8 +301,20 @@ void Ui::UpdatePointer(const Form* form, const Control* control) {
 }
 
 void Ui::Paint() {
-  canvas_.Clear(kBlack);
-  for (Form* f : ZOrder()) f->Paint(canvas_, Text());
+  // A form that covers the whole canvas paints every pixel of it (its back
+  // colour first): the black and the forms under it need not be painted.
+  const std::vector<Form*> shown = ZOrder();
+  auto from = shown.end();
+  for (auto it = shown.begin(); it != shown.end(); ++it) {
+    const Rect& b = (*it)->Bounds;
+    if (b.x <= 0 && b.y <= 0 && b.x + b.w >= canvas_.Width() && b.y + b.h >= canvas_.Height())
+      from = it;
+  }
+  if (from == shown.end()) {
+    canvas_.Clear(kBlack);
+    from = shown.begin();
+  }
+  for (auto it = from; it != shown.end(); ++it) (*it)->Paint(canvas_, Text());
 }
 
 }  // namespace vt

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "forge.h"
+#include "windows/windows_kit.h"
 
 namespace forge {
 namespace {
@@ -16,15 +17,6 @@ constexpr Rgb kSkyBottom{12, 20, 36};
 constexpr Rgb kRoofs{6, 9, 16};
 constexpr Rgb kAmber{242, 180, 64};
 constexpr Rgb kMoon{241, 227, 176};
-
-void RoundedSquare(cairo_t* cr, double x, double y, double side, double radius) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + side - radius, y + radius, radius, -kPi / 2, 0);
-  cairo_arc(cr, x + side - radius, y + side - radius, radius, 0, kPi / 2);
-  cairo_arc(cr, x + radius, y + side - radius, radius, kPi / 2, kPi);
-  cairo_arc(cr, x + radius, y + radius, radius, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
-}
 
 cairo_pattern_t* Sky() {
   cairo_pattern_t* sky = cairo_pattern_create_linear(0, 8, 0, 248);
@@ -68,9 +60,9 @@ void MorseV(cairo_t* cr) {
     cairo_arc(cr, 46 + 26 * i, 64, 9, 0, 2 * kPi);
     cairo_fill(cr);
   }
-  RoundedSquare(cr, 116, 56, 16, 6);  // a rounded cap at each end of the dash
+  kit::RoundedRect(cr, 116, 56, 16, 16, 6);  // a rounded cap at each end of the dash
   cairo_rectangle(cr, 122, 56, 34, 16);
-  RoundedSquare(cr, 146, 56, 16, 6);
+  kit::RoundedRect(cr, 146, 56, 16, 16, 6);
   cairo_fill(cr);
 }
 
@@ -87,7 +79,7 @@ void Moon(cairo_t* cr, cairo_pattern_t* sky) {
 void DrawIcon(cairo_t* cr, int size) {
   cairo_save(cr);
   cairo_scale(cr, size / 256.0, size / 256.0);
-  RoundedSquare(cr, 8, 8, 240, 40);
+  kit::RoundedRect(cr, 8, 8, 240, 240, 40);
   cairo_clip(cr);
   cairo_pattern_t* sky = Sky();
   cairo_set_source(cr, sky);
