@@ -99,6 +99,7 @@ class Monkey {
     if (roll <= 91) return Move(platform);
     if (roll <= 92) return Key(platform, OneOf<int>({key::kF1, key::kF2, key::kF3}), "F key");
     if (roll <= 93) return Quit(platform);
+    if (roll <= 96) return Pad(platform);
     const int ms = Between(55, 5000);
     platform.PushWait(ms);
     return "wait " + std::to_string(ms);
@@ -158,6 +159,32 @@ class Monkey {
     move.y = Between(0, 479);
     platform.Push(move);
     return "move (" + std::to_string(move.x) + ", " + std::to_string(move.y) + ")";
+  }
+
+  // A gamepad: a button held a while, the stick pushed somewhere (left there now
+  // and then), or the pad pulled out.
+  std::string Pad(HeadlessPlatform& platform) {
+    const int roll = Between(1, 10);
+    if (roll <= 6) {
+      const int button = Between(0, static_cast<int>(PadButton::Count) - 1);
+      platform.PushPad(static_cast<PadButton>(button), true);
+      platform.PushWait(Between(0, 600));
+      platform.PushPad(static_cast<PadButton>(button), false);
+      return "pad button " + std::to_string(button);
+    }
+    if (roll <= 9) {
+      const int x = Between(-32768, 32767);
+      const int y = Between(-32768, 32767);
+      const int ms = Between(55, 1500);
+      platform.PushStick(x, y);
+      platform.PushWait(ms);
+      const bool recentred = Between(1, 3) > 1;
+      if (recentred) platform.PushStick(0, 0);
+      return "stick (" + std::to_string(x) + ", " + std::to_string(y) + ") for " +
+             std::to_string(ms) + " ms" + (recentred ? "" : ", left there");
+    }
+    platform.PushPadGone();
+    return "pad pulled out";
   }
 
   // The window's close box.
