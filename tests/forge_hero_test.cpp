@@ -81,6 +81,16 @@ int Front(const Sheet& s, vt::Rect r, bool sideways) {
   return front;
 }
 
+// The smallest rectangle holding every drawn pixel of a frame, relative to the frame.
+vt::Rect Bounds(const Sheet& s, vt::Rect r) {
+  int x0 = r.w, y0 = r.h, x1 = -1, y1 = -1;
+  for (int y = 0; y < r.h; ++y)
+    for (int x = 0; x < r.w; ++x)
+      if (s.Drawn(r.x + x, r.y + y))
+        x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+  return {x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
 class ForgeHero : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -164,6 +174,36 @@ TEST_F(ForgeHero, TheWalkChangesAndTheHandReachesForward) {
       EXPECT_GT(use1, stand) << what;
       EXPECT_GE(use2, stand + 5) << what;
     }
+}
+
+// Sideways he stands like the people of the object strip, head at the top of the tall
+// frame and shoes on its bottom rows; from above he lies across the wide frame. Turning
+// between the two moves his frame 6 pixels left and down (or back), and he must not
+// seem to jump: the middle of the standing figure stays put in every facing.
+TEST_F(ForgeHero, SidewaysHeStandsFromAboveHeLiesAcrossAndTurningKeepsHimInPlace) {
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    for (const auto& name : kFrameNames) {
+      const vt::Rect side = vt::HeroFrame(name, Facing::Right);
+      const vt::Rect b = Bounds(sheets[i], side);
+      const std::string what = kSheets[i] + " " + Named(Facing::Right, name);
+      EXPECT_LE(b.y, 2) << what;
+      EXPECT_GE(b.y + b.h, side.h - 2) << what;
+      const vt::Rect above = Bounds(sheets[i], vt::HeroFrame(name, Facing::Down));
+      EXPECT_GE(above.w, 20) << kSheets[i] << " " << Named(Facing::Down, name);
+      EXPECT_GT(above.w, above.h) << kSheets[i] << " " << Named(Facing::Down, name);
+    }
+    const vt::Rect side = Bounds(sheets[i], vt::HeroFrame(HeroPose::Stand, Facing::Right));
+    const vt::Rect frame = vt::HeroFrame(HeroPose::Stand, Facing::Down);
+    const vt::Rect above = Bounds(sheets[i], frame);
+    const double sideX = side.x + side.w / 2.0, sideY = side.y + side.h / 2.0;
+    // Down and Up read one column further left; Up turns the rows over.
+    const double aboveX = -6 + 1 + above.x + above.w / 2.0;
+    const double downY = 6 + above.y + above.h / 2.0;
+    const double upY = 6 + frame.h - (above.y + above.h / 2.0);
+    EXPECT_NEAR(aboveX, sideX, 4) << kSheets[i];
+    EXPECT_NEAR(downY, sideY, 4) << kSheets[i];
+    EXPECT_NEAR(upY, sideY, 4) << kSheets[i];
+  }
 }
 
 // The disguise changes the clothes, not the man: the game moves both sheets with the
