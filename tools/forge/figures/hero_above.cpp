@@ -10,7 +10,6 @@
 namespace forge::hero {
 namespace {
 
-using objects::Darker;
 using objects::Ellipse;
 using objects::kGold;
 using objects::kInk;
@@ -20,11 +19,6 @@ using objects::RoundRect;
 
 constexpr double kArmX = 10.4;  // from the middle to each arm
 constexpr double kFootX = 3.0;  // from the middle to each foot
-
-void Stroke(cairo_t* cr, double x1, double y1, double x2, double y2, double w, Rgb c) {
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  Line(cr, x1, y1, x2, y2, c, w);
-}
 
 // A step ahead shows the shoe in front of his chest, a step back its heel behind him.
 double FootY(double cy, double step) { return cy + 4.4 + step * (step >= 0 ? 0.9 : 1.7); }
@@ -59,7 +53,7 @@ void Shoulders(cairo_t* cr, const Outfit& o, double cx, double cy) {
     const double g = pass == 0 ? 1 : 0;
     const Rgb c = pass == 0 ? kInk : o.coat;
     RoundRect(cr, cx - 9.4 - g, cy - 4.3 - g, 18.8 + 2 * g, 8.6 + 2 * g, 3.8, c);
-    Ellipse(cr, cx, cy + 2.6, 6 + g, 4.2 + g, c);  // the chest, out in front
+    Ellipse(cr, cx, cy + 2.8, 6 + g, 4.6 + g, c);  // the chest, out in front
   }
   Ellipse(cr, cx, cy - 0.6, 7.4, 2.2, o.coatLight);  // lit from straight above
   if (o.uniform) {
@@ -70,9 +64,9 @@ void Shoulders(cairo_t* cr, const Outfit& o, double cx, double cy) {
     Line(cr, cx + 5.4, cy - 3.6, cx - 4.0, cy + 5.0, kStrap, 1.3);  // cross strap
     Ellipse(cr, cx, cy + 5.2, 2.8, 1.6, o.shirt);                   // collar
   } else {
-    Poly(cr, {{cx - 2.6, cy + 4.0}, {cx + 2.6, cy + 4.0}, {cx, cy + 7.3}}, o.shirt);
-    Line(cr, cx - 3.0, cy + 3.6, cx - 0.2, cy + 7.0, o.coatShade, 0.9);  // lapels
-    Line(cr, cx + 3.0, cy + 3.6, cx + 0.2, cy + 7.0, o.coatShade, 0.9);
+    Poly(cr, {{cx - 3.0, cy + 4.0}, {cx + 3.0, cy + 4.0}, {cx, cy + 8.0}}, o.shirt);
+    Line(cr, cx - 3.4, cy + 3.6, cx - 0.2, cy + 7.8, o.coatShade, 0.9);  // lapels
+    Line(cr, cx + 3.4, cy + 3.6, cx + 0.2, cy + 7.8, o.coatShade, 0.9);
   }
 }
 
@@ -84,7 +78,7 @@ void Head(cairo_t* cr, const Outfit& o, double cx, double cy) {
     Ellipse(cr, cx - 4.9, y + 1.0, 1.0 + g, 1.4 + g, pass == 0 ? kInk : kSkinShade);  // ears
     Ellipse(cr, cx + 4.9, y + 1.0, 1.0 + g, 1.4 + g, pass == 0 ? kInk : kSkinShade);
     Ellipse(cr, cx, y, 4.8 + g, 5.0 + g, c);
-    Ellipse(cr, cx, y + 5.1, 0.9 + g, 0.9 + g, c);  // the nose, out from under the brow
+    Ellipse(cr, cx, y + 4.9, 0.9 + g, 0.8 + g, c);  // the nose, out from under the brow
   }
   if (o.uniform) {
     for (int pass = 0; pass < 2; ++pass) {

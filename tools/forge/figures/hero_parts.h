@@ -38,6 +38,12 @@ constexpr Rgb kCapCrown{82, 90, 46};
 constexpr Rgb kCapPeak{26, 26, 22};
 constexpr Rgb kStrap{122, 78, 40};  // the uniform's belt and cross strap
 
+// A limb: a round-ended line `w` wide.
+inline void Stroke(cairo_t* cr, double x1, double y1, double x2, double y2, double w, Rgb c) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  Line(cr, x1, y1, x2, y2, c, w);
+}
+
 // Facing right, feet on the frame's bottom rows; `cx` is the body's centre line.
 void DrawSideways(cairo_t* cr, const Outfit& o, const Pose& p, double cx);
 // Facing down, seen from above; `cx` is the middle across, `cy` the shoulder line.

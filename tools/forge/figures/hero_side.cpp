@@ -2,7 +2,6 @@
 // a quarter, same height (head at the top of the frame, shoes on its bottom rows), same
 // ink rim. His left side is towards the viewer: the left arm and leg are drawn over the
 // body with their own rim, the right ones behind it in shade.
-#include <algorithm>
 #include <cmath>
 
 #include "figures/hero_parts.h"
@@ -24,11 +23,6 @@ constexpr double kShoulderY = 13.4;
 constexpr double kArm = 7.4;  // shoulder to wrist
 constexpr double kHipY = 20.6;
 constexpr double kShoeY = 28.2;
-
-void Stroke(cairo_t* cr, double x1, double y1, double x2, double y2, double w, Rgb c) {
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  Line(cr, x1, y1, x2, y2, c, w);
-}
 
 // A leg and its shoe, grown by `g`; the foot a step ahead of the hip (or behind it).
 void Leg(cairo_t* cr, const Outfit& o, double cx, double step, double g, Rgb trousers, bool ink) {
