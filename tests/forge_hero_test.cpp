@@ -200,9 +200,9 @@ TEST_F(ForgeHero, SidewaysHeStandsFromAboveHeLiesAcrossAndTurningKeepsHimInPlace
     const double aboveX = -6 + 1 + above.x + above.w / 2.0;
     const double downY = 6 + above.y + above.h / 2.0;
     const double upY = 6 + frame.h - (above.y + above.h / 2.0);
-    EXPECT_NEAR(aboveX, sideX, 4) << kSheets[i];
-    EXPECT_NEAR(downY, sideY, 4) << kSheets[i];
-    EXPECT_NEAR(upY, sideY, 4) << kSheets[i];
+    EXPECT_NEAR(aboveX, sideX, 3) << kSheets[i];
+    EXPECT_NEAR(downY, sideY, 3) << kSheets[i];
+    EXPECT_NEAR(upY, sideY, 3) << kSheets[i];
   }
 }
 
