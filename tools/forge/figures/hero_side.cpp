@@ -131,7 +131,8 @@ void Head(cairo_t* cr, const Outfit& o, double hx) {
 void DrawSideways(cairo_t* cr, const Outfit& o, const Pose& p, double cx) {
   const double hx = cx + 0.5;
   const Hand nearHand = HandAt(cx, p.leftSwing, p.reach);
-  const Hand farHand = HandAt(cx, p.rightSwing, 0);
+  // The far arm swings wider, so its hand shows past his chest or his back.
+  const Hand farHand = HandAt(cx, p.rightSwing * 1.7, 0);
   // The ink of the whole figure, one pixel wider than its colours.
   Arm(cr, o, cx, farHand, 1, kInk, true);
   Leg(cr, o, cx, p.rightStep, 1, kInk, true);
