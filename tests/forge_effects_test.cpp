@@ -252,7 +252,7 @@ TEST(ForgeEffects, RecipeReaderNamesWhatIsWrong) {
   for (const auto& r : parsed)
     if (r.name == "Dit") {
       ASSERT_EQ(r.commands.size(), 1u);
-      EXPECT_EQ(r.commands[0].back(), "750");
+      EXPECT_EQ(r.commands[0].args.back(), "750");
     }
 }
 
