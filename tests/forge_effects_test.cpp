@@ -1,9 +1,11 @@
 // The sound effects: every effect the game plays is a sound wave file the
 // wave player can take, of a length that suits how it is played; the Morse
-// tones keep their timing; the engine loops without a click; and a broken
-// recipe is reported by name without leaving a file behind.
+// tones keep their timing; the engine loops without a click; the voices are
+// voiced at a person's pitch; and a broken recipe (or a missing program) is
+// reported by name without leaving a file behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -188,6 +190,67 @@ TEST(ForgeEffects, MorseTonesSoundOneToThreeWithAOneUnitGap) {
   EXPECT_LT(pitch, 1000);
 }
 
+// Of the 40 ms frames within 20 dB of the loudest, the share that repeats itself
+// (autocorrelation above 0.6 at a lag of a voice's pitch, 60-400 Hz), and the
+// median of those pitches. Speech is mostly voiced; noise never is.
+struct Voicing {
+  double share = 0, pitchHz = 0;
+};
+Voicing FindVoicing(const std::vector<int16_t>& s) {
+  const size_t frame = 1764;
+  std::vector<double> energy;
+  for (size_t f = 0; f + frame <= s.size(); f += frame / 2) {
+    double e = 0;
+    for (size_t i = 0; i < frame; ++i) e += double(s[f + i]) * s[f + i];
+    energy.push_back(e);
+  }
+  const double loudest = energy.empty() ? 0 : *std::max_element(energy.begin(), energy.end());
+  int loud = 0;
+  std::vector<double> pitches;
+  for (size_t k = 0; k < energy.size(); ++k) {
+    if (energy[k] < loudest / 100) continue;
+    ++loud;
+    const size_t f = k * frame / 2;
+    double best = 0;
+    int bestLag = 0;
+    for (int lag = 44100 / 400; lag <= 44100 / 60 && f + frame + lag <= s.size(); ++lag) {
+      double r = 0, later = 0;
+      for (size_t i = 0; i < frame; ++i) {
+        r += double(s[f + i]) * s[f + i + lag];
+        later += double(s[f + i + lag]) * s[f + i + lag];
+      }
+      r /= std::sqrt(energy[k] * later + 1);
+      if (r > best) best = r, bestLag = lag;
+    }
+    if (best > 0.6) pitches.push_back(44100.0 / bestLag);
+  }
+  if (loud == 0 || pitches.empty()) return {};
+  std::sort(pitches.begin(), pitches.end());
+  return {double(pitches.size()) / loud, pitches[pitches.size() / 2]};
+}
+
+TEST(ForgeEffects, VoicesAreSpokenAtAPersonsPitchWithoutSilenceAround) {
+  // An exclamation is short; the sigh is waited for.
+  for (const auto& [name, longest] : {std::pair{"Doh!", 1.0}, std::pair{"Ahh", 2.5}}) {
+    const Wave w = GameWave(vt::FindEffect(name).file.data());
+    ASSERT_EQ(w.problem, "") << name;
+    const Voicing v = FindVoicing(w.samples);
+    EXPECT_GT(v.share, 0.5) << name << " is hardly voiced";
+    EXPECT_GT(v.pitchHz, 70) << name;
+    EXPECT_LT(v.pitchHz, 250) << name;
+    // espeak-ng leaves half a second of silence after the words: trimmed, not kept.
+    const Sounding r = FindSounding(w.samples);
+    EXPECT_LT(r.first / 44100.0, 0.1) << name << ": silence before it";
+    EXPECT_LT((w.samples.size() - r.last) / 44100.0, 0.5) << name << ": silence after it";
+    EXPECT_LT(w.Seconds(), longest) << name;
+  }
+  // The check itself: noise is not a voice.
+  std::vector<int16_t> noise(44100);
+  uint32_t seed = 1;
+  for (auto& x : noise) x = int16_t((seed = seed * 1664525 + 1013904223) >> 20) - 2048;
+  EXPECT_LT(FindVoicing(noise).share, 0.1);
+}
+
 TEST(ForgeEffects, EngineLoopJoinsWithoutAClick) {
   const Wave w = GameWave(vt::FindEffect("BackEngine").file.data());
   ASSERT_EQ(w.problem, "");
@@ -245,6 +308,29 @@ TEST(ForgeEffects, RecipeReaderNamesWhatIsWrong) {
       << bad;
   EXPECT_NE(bad.find("found \"rm\""), std::string::npos) << bad;
   EXPECT_NE(bad.find("Drums: \"a$b\""), std::string::npos) << bad;
+  // A speak line: the options checked one by one, the words after the lone ":" one text.
+  const auto badSpeak = errorsFor(ToneRecipes({
+      {"Ahh", "speak $say -v en -p 50 Ahh\n"},
+      {"Doh!", "speak $say -w /tmp/elsewhere.wav : doh\n"},
+      {"Clap", "speak $say -p 150 : hey\n"},
+      {"Drums", "speak drums.wav : boom\n"},
+  }));
+  EXPECT_NE(badSpeak.find("Ahh: expected \"speak $name OPTIONS : WORDS\""), std::string::npos)
+      << badSpeak;
+  EXPECT_NE(badSpeak.find("Doh!: espeak-ng option \"-w\""), std::string::npos) << badSpeak;
+  EXPECT_NE(badSpeak.find("Clap: -p wants a whole number from 0 to 99"), std::string::npos)
+      << badSpeak;
+  EXPECT_NE(badSpeak.find("Drums: speak writes to a scratch file"), std::string::npos) << badSpeak;
+  parsed = forge::ParseEffectRecipes(
+      ToneRecipes({{"Ahh", "speak $say -v en-us+m3 -p 50 : [[h'A::]]  there\nsox $say $out\n"}}),
+      errors);
+  for (const auto& r : parsed)
+    if (r.name == "Ahh") {
+      ASSERT_EQ(r.commands.size(), 2u);
+      EXPECT_EQ(r.commands[0].program, "espeak-ng");
+      EXPECT_EQ(r.commands[0].args, (std::vector<std::string>{"-w", "$say", "-v", "en-us+m3", "-p",
+                                                              "50", "--", "[[h'A::]] there"}));
+    }
   // A continued line is one command.
   parsed = forge::ParseEffectRecipes(
       ToneRecipes({{"Dit", "sox -r 44100 -c 1 -n $out \\\n  synth 0.05 sine 750  # tone\n"}}),
@@ -252,7 +338,7 @@ TEST(ForgeEffects, RecipeReaderNamesWhatIsWrong) {
   for (const auto& r : parsed)
     if (r.name == "Dit") {
       ASSERT_EQ(r.commands.size(), 1u);
-      EXPECT_EQ(r.commands[0].back(), "750");
+      EXPECT_EQ(r.commands[0].args.back(), "750");
     }
 }
 
@@ -264,7 +350,8 @@ TEST(ForgeEffects, FailingSoxIsReportedByEffectAndLeavesNoFile) {
     std::ofstream(root / "content/effects/effects.txt")
         << ToneRecipes({{"Ahh", "sox -r 44100 -c 1 -n $out synth 0.1 sine 440 nosucheffect\n"},
                         {"Clap", "sox -r 44100 -c 1 -n $scratch synth 0.1 sine 440\n"},
-                        {"Doh!", "sox -r 44100 -c 1 -n $out synth 0.2 sine 440 gain +12\n"}});
+                        {"Doh!", "sox -r 44100 -c 1 -n $out synth 0.2 sine 440 gain +12\n"},
+                        {"Revolution", "speak $s -v nosuchvoice : hey\nsox $s $out\n"}});
   }
   // A stale file from an earlier run must not survive a failed one.
   { std::ofstream(root / "game/Comm28.dat") << "old"; }
@@ -276,12 +363,39 @@ TEST(ForgeEffects, FailingSoxIsReportedByEffectAndLeavesNoFile) {
   EXPECT_NE(all.find("effect Clap (Comm24.dat): the recipe never writes $out"), std::string::npos)
       << all;
   EXPECT_NE(all.find("effect Doh! (Comm25.dat): sox clipped"), std::string::npos) << all;
-  EXPECT_EQ(out.Errors().size(), 3u) << all;
+  EXPECT_NE(all.find("effect Revolution (Comm32.dat): espeak-ng failed"), std::string::npos) << all;
+  EXPECT_EQ(out.Errors().size(), 4u) << all;
   EXPECT_FALSE(fs::exists(root / "game/Comm28.dat"));
   EXPECT_FALSE(fs::exists(root / "game/Comm24.dat"));
   EXPECT_TRUE(fs::exists(root / "game/Comm02.dat"));
   for (const auto& entry : fs::directory_iterator(root / "game"))
     EXPECT_NE(entry.path().filename().string()[0], '.') << "left behind: " << entry.path();
+  fs::remove_all(root);
+}
+
+TEST(ForgeEffects, MissingEspeakIsNamedAsAPackageToInstall) {
+  const fs::path root = fs::temp_directory_path() / ("forge-speak-" + std::to_string(::getpid()));
+  fs::create_directories(root / "content/effects");
+  fs::create_directories(root / "game");
+  fs::create_directories(root / "bin");
+  // A PATH with sox and nothing else.
+  const char* sox = "/usr/bin/sox";
+  if (!fs::exists(sox)) GTEST_SKIP() << "no " << sox;
+  fs::create_symlink(sox, root / "bin/sox");
+  std::ofstream(root / "content/effects/effects.txt")
+      << ToneRecipes({{"Doh!", "speak $say : doh\nsox $say $out rate 44100\n"}});
+  { std::ofstream(root / "game/Comm25.dat") << "old"; }
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  setenv("PATH", (root / "bin").c_str(), 1);
+  forge::Output out((root / "game").string(), (root / "content").string());
+  forge::ForgeEffects(out);
+  setenv("PATH", path.c_str(), 1);
+  ASSERT_EQ(out.Errors().size(), 1u);
+  EXPECT_NE(out.Errors()[0].find("effect Doh! (Comm25.dat): cannot run espeak-ng"),
+            std::string::npos)
+      << out.Errors()[0];
+  EXPECT_NE(out.Errors()[0].find("install the Debian package espeak-ng"), std::string::npos);
+  EXPECT_FALSE(fs::exists(root / "game/Comm25.dat"));
   fs::remove_all(root);
 }
 

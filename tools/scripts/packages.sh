@@ -4,7 +4,7 @@ VELTRANE_PACKAGES=(
   g++ cmake make pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev
   fonts-liberation2 timgm6mb-soundfont
-  libcairo2-dev abcmidi sox
+  libcairo2-dev abcmidi sox espeak-ng
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libclang-rt-dev
   xvfb xauth imagemagick xdotool desktop-file-utils appstream
 )

@@ -1,8 +1,10 @@
 // Sound effects: each wave file is made by sox from a recipe in
-// content/effects/effects.txt.
+// content/effects/effects.txt; the voices are spoken first by espeak-ng.
 //
-// sox is run directly with an argument vector (never through a shell), with
-// fixed seeds (-R) and no dither (-D), so the same recipes give the same bytes.
+// sox and espeak-ng are run directly with an argument vector (never through a
+// shell); sox with fixed seeds (-R) and no dither (-D), so the same recipes give
+// the same bytes. espeak-ng is deterministic by itself (same words, options and
+// voice data: same samples).
 // Scratch files live in a private temporary folder; a finished effect is
 // converted to 16-bit mono 44.1 kHz and renamed into place, so a failed run
 // never leaves half a file in the game folder.
@@ -13,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -68,6 +71,74 @@ bool NameMakesFile(const std::string& name, const std::string& file) {
   for (const auto& e : EffectManifest())
     if (name == e.name && file == e.file) return true;
   return false;
+}
+
+bool IsWholeNumber(const std::string& s, int low, int high) {
+  if (s.empty() || s.size() > 3) return false;
+  for (char c : s)
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+  const int n = std::stoi(s);
+  return n >= low && n <= high;
+}
+
+bool IsVoiceName(const std::string& s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '+' || c == '_'))
+      return false;
+  return true;
+}
+
+// The espeak-ng options a speak line may give: the voice and how it is spoken.
+// Nothing else (no other output, no reading of files), so a recipe cannot write
+// outside its scratch folder or depend on anything but the words.
+std::string CheckSpeakOptions(const std::vector<std::string>& options) {
+  struct Range {
+    const char* flag;
+    int low, high;
+  };
+  static constexpr Range kNumbers[] = {
+      {"-p", 0, 99}, {"-s", 80, 450}, {"-a", 0, 200}, {"-g", 0, 50}};
+  if (options.size() % 2)
+    return "espeak-ng options come in pairs (-v VOICE, -p N, -s N, -a N, -g N)";
+  for (size_t i = 0; i < options.size(); i += 2) {
+    const std::string& flag = options[i];
+    const std::string& value = options[i + 1];
+    if (flag == "-v") {
+      if (!IsVoiceName(value)) return "bad voice \"" + value + "\"";
+      continue;
+    }
+    bool known = false;
+    for (const auto& r : kNumbers)
+      if (flag == r.flag) {
+        known = true;
+        if (!IsWholeNumber(value, r.low, r.high))
+          return flag + " wants a whole number from " + std::to_string(r.low) + " to " +
+                 std::to_string(r.high) + ", not \"" + value + "\"";
+      }
+    if (!known) return "espeak-ng option \"" + flag + "\" is not one of -v -p -s -a -g";
+  }
+  return "";
+}
+
+// "speak $name OPTIONS : WORDS" (the words already split); fills the espeak-ng run.
+std::string ParseSpeak(const std::vector<std::string>& words, EffectCommand& command) {
+  const auto colon = std::find(words.begin(), words.end(), ":");
+  if (words.size() < 2 || colon == words.end() || colon + 1 == words.end())
+    return "expected \"speak $name OPTIONS : WORDS\"";
+  if (words[1][0] != '$' || !IsScratchName(words[1].substr(1)))
+    return "speak writes to a scratch file: \"speak $name ...\", not \"" + words[1] + "\"";
+  const std::vector<std::string> options(words.begin() + 2, colon);
+  const auto problem = CheckSpeakOptions(options);
+  if (!problem.empty()) return problem;
+  std::string text;
+  for (auto w = colon + 1; w != words.end(); ++w) text += (text.empty() ? "" : " ") + *w;
+  command.program = "espeak-ng";
+  command.args = {"-w", words[1]};
+  command.args.insert(command.args.end(), options.begin(), options.end());
+  command.args.push_back("--");
+  command.args.push_back(text);
+  return "";
 }
 
 std::vector<std::string> Split(const std::string& line) {
@@ -128,15 +199,21 @@ std::vector<EffectRecipe> ParseEffectRecipes(const std::string& text,
       std::vector<std::string> args(words.begin() + 1, words.end());
       const auto problem = CheckTokens(args, made);
       if (!problem.empty()) fail(start, recipes.back().name + ": " + problem);
-      recipes.back().commands.push_back(std::move(args));
+      recipes.back().commands.push_back({"sox", std::move(args)});
+    } else if (words[0] == "speak" && !recipes.empty()) {
+      EffectCommand speak;
+      const auto problem = ParseSpeak(words, speak);
+      if (!problem.empty()) fail(start, recipes.back().name + ": " + problem);
+      recipes.back().commands.push_back(std::move(speak));
     } else {
-      fail(start, "expected \"effect ...\" or \"sox ...\", found \"" + words[0] + "\"");
+      fail(start,
+           "expected \"effect ...\", \"sox ...\" or \"speak ...\", found \"" + words[0] + "\"");
     }
   }
   std::set<std::string> covered;
   for (const auto& r : recipes) {
     covered.insert(r.file);
-    if (r.commands.empty()) fail(r.line, r.name + " has no sox command");
+    if (r.commands.empty()) fail(r.line, r.name + " has no command");
   }
   for (const auto& e : EffectManifest())
     if (!covered.contains(e.file)) {
@@ -148,12 +225,14 @@ std::vector<EffectRecipe> ParseEffectRecipes(const std::string& text,
 
 namespace {
 
-// The environment for sox: ours, minus anything that would change its output.
-std::vector<std::string> SoxEnvironment() {
+// The environment for sox and espeak-ng: ours, minus anything that would change
+// their output.
+std::vector<std::string> ToolEnvironment() {
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string var = *e;
-    if (var.starts_with("SOX_OPTS=") || var.starts_with("LC_") || var.starts_with("LANG="))
+    if (var.starts_with("SOX_OPTS=") || var.starts_with("ESPEAK_DATA_PATH=") ||
+        var.starts_with("LC_") || var.starts_with("LANG="))
       continue;
     env.push_back(var);
   }
@@ -161,28 +240,35 @@ std::vector<std::string> SoxEnvironment() {
   return env;
 }
 
-// Runs sox with fixed seeds and no dither. Returns "" or what went wrong.
-std::string RunSox(const std::vector<std::string>& args, const fs::path& scratch) {
-  std::vector<std::string> argv = {"sox", "-R", "-D", "-V2"};
-  argv.insert(argv.end(), args.begin(), args.end());
+// Runs one command (its $ and @ words resolved): sox with fixed seeds and no
+// dither, or espeak-ng. Returns "" or what went wrong.
+std::string RunTool(const EffectCommand& command, const fs::path& scratch) {
+  const std::string& program = command.program;
+  std::vector<std::string> argv = {program};
+  if (program == "sox") argv.insert(argv.end(), {"-R", "-D", "-V2"});
+  argv.insert(argv.end(), command.args.begin(), command.args.end());
   std::vector<char*> cargv;
   for (auto& a : argv) cargv.push_back(a.data());
   cargv.push_back(nullptr);
-  auto env = SoxEnvironment();
+  auto env = ToolEnvironment();
   std::vector<char*> cenv;
   for (auto& v : env) cenv.push_back(v.data());
   cenv.push_back(nullptr);
 
-  const std::string log = (scratch / "sox.log").string();
+  // Both streams go to the log: espeak-ng reports some failures on its standard output.
+  const std::string log = (scratch / "tool.log").string();
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_adddup2(&actions, 1, 2);
   pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, "sox", &actions, nullptr, cargv.data(), cenv.data());
+  const int spawned =
+      posix_spawnp(&pid, program.c_str(), &actions, nullptr, cargv.data(), cenv.data());
   posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return std::string("cannot run sox: ") + std::strerror(spawned);
+  if (spawned != 0)
+    return "cannot run " + program + ": " + std::strerror(spawned) +
+           " (install the Debian package " + program + ")";
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
@@ -191,22 +277,34 @@ std::string RunSox(const std::vector<std::string>& args, const fs::path& scratch
   std::string messages((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   while (!messages.empty() && messages.back() == '\n') messages.pop_back();
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    return "sox failed" + (messages.empty() ? std::string() : ": " + messages);
+    return program + " failed" + (messages.empty() ? std::string() : ": " + messages);
   // A clipped sample is a recipe fault: its level needs lowering.
-  if (messages.find("clipped") != std::string::npos) return "sox clipped: " + messages;
+  if (messages.find("clipped") != std::string::npos) return program + " clipped: " + messages;
+  if (program == "espeak-ng") {
+    // It says nothing when all is well, and may exit 0 without writing its file.
+    if (!messages.empty()) return "espeak-ng: " + messages;
+    std::error_code ec;
+    const auto size = fs::file_size(command.args.at(1), ec);
+    if (ec || size <= 44) return "espeak-ng spoke nothing into " + command.args.at(1);
+  }
   return "";
 }
 
-std::vector<std::string> Resolve(const std::vector<std::string>& args, const fs::path& scratch,
-                                 const Output& out) {
-  std::vector<std::string> resolved;
-  for (const auto& a : args) {
+EffectCommand Resolve(const EffectCommand& command, const fs::path& scratch, const Output& out) {
+  EffectCommand resolved{command.program, {}};
+  if (command.program == "espeak-ng") {
+    // Only the file after -w is a scratch name; the words are spoken as written.
+    resolved.args = command.args;
+    resolved.args[1] = (scratch / (command.args[1].substr(1) + ".wav")).string();
+    return resolved;
+  }
+  for (const auto& a : command.args) {
     if (a[0] == '$')
-      resolved.push_back((scratch / (a.substr(1) + ".wav")).string());
+      resolved.args.push_back((scratch / (a.substr(1) + ".wav")).string());
     else if (a[0] == '@')
-      resolved.push_back(out.GamePath(a.substr(1)));
+      resolved.args.push_back(out.GamePath(a.substr(1)));
     else
-      resolved.push_back(a);
+      resolved.args.push_back(a);
   }
   return resolved;
 }
@@ -218,15 +316,16 @@ std::string MakeEffect(const EffectRecipe& recipe, const fs::path& scratch, cons
   fs::create_directories(scratch, ec);
   if (ec) return "cannot make the scratch folder " + scratch.string();
   for (const auto& command : recipe.commands) {
-    const auto problem = RunSox(Resolve(command, scratch, out), scratch);
+    const auto problem = RunTool(Resolve(command, scratch, out), scratch);
     if (!problem.empty()) return problem;
   }
   const fs::path result = scratch / "out.wav";
   if (!fs::exists(result)) return "the recipe never writes $out";
   const std::string part = out.GamePath("." + recipe.file + ".part");
-  const auto problem = RunSox({result.string(), "-t", "wav", "-e", "signed-integer", "-b", "16",
-                               "-c", "1", "-r", "44100", part},
-                              scratch);
+  const auto problem = RunTool({"sox",
+                                {result.string(), "-t", "wav", "-e", "signed-integer", "-b", "16",
+                                 "-c", "1", "-r", "44100", part}},
+                               scratch);
   if (!problem.empty()) {
     fs::remove(part, ec);
     return problem;

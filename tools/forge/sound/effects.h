@@ -3,7 +3,7 @@
 // (midi_length*). See README.md here.
 //
 // The sound effects: which wave file each effect name plays and how, and the
-// recipe reader that turns content/effects/effects.txt into sox runs.
+// recipe reader that turns content/effects/effects.txt into sox and espeak-ng runs.
 #pragma once
 
 #include <string>
@@ -22,13 +22,20 @@ struct EffectInfo {
 // Every effect name that has a wave file; two names may share a file.
 const std::vector<EffectInfo>& EffectManifest();
 
-// One effect of the recipe file: the file it makes and its sox argument lists
-// (without the program name), as written.
+// One run of an outside program: sox (its arguments as written), or espeak-ng
+// for a "speak" line (its arguments made from the line: -w $name, the options,
+// "--" and the words as one argument). $ and @ words are left for the forge.
+struct EffectCommand {
+  std::string program;  // "sox" or "espeak-ng"
+  std::vector<std::string> args;
+};
+
+// One effect of the recipe file: the file it makes and its runs, in order.
 struct EffectRecipe {
   std::string file;
   std::string name;
   int line = 0;  // where the block starts, for messages
-  std::vector<std::vector<std::string>> commands;
+  std::vector<EffectCommand> commands;
 };
 
 // Reads a recipe text; problems (unknown names, stray lines, bad tokens) go to errors.
