@@ -331,8 +331,11 @@ constexpr Notice kLibraries[] = {
     {"zlib", "zlib licence"},
 };
 constexpr Notice kMaterials[] = {
-    {"Liberation fonts", "SIL OFL 1.1"}, {"TimGM6mb sound font", "GPL 2"},
-    {"abcMIDI (abc2midi)", "GPL 2+"},    {"SoX", "GPL 2+"},
+    {"Liberation fonts", "SIL OFL 1.1"},
+    {"TimGM6mb sound font", "GPL 2"},
+    {"abcMIDI (abc2midi)", "GPL 2+"},
+    {"SoX", "GPL 2+"},
+    {"eSpeak NG", "GPL 3+"},
     {"GoogleTest", "BSD 3-clause"},
 };
 constexpr double kNoticePitch = 16;
