@@ -69,11 +69,32 @@ void DrawCar(cairo_t* cr, const CarLook& look) {
   }
 }
 
+// An open sack seen from above: the squarish bag, its mouth rolled down into a thick
+// collar, and the heap of spice inside, grainy and lit from the upper left.
 void Sack(cairo_t* cr, double x, double y, double r, Rgb spice) {
-  FillCircle(cr, x + 2, y + 2, r, {0, 0, 0});
-  Ball(cr, x, y, r, {186, 152, 104});
-  FillCircle(cr, x, y, r - 1.6, {120, 92, 60});
-  Ball(cr, x - 0.3, y - 0.3, r - 2.2, spice);
+  const Rgb burlap{172, 138, 92};
+  Shadow(cr, x - r, y - r, 2 * r, 2 * r, r * 0.6, 0.45);
+  FillRound(cr, x - r, y - r, 2 * r, 2 * r, r * 0.6, burlap);
+  for (double k : {-1.0, 1.0}) {  // the folds where the bag slumps at its corners
+    Line(cr, x - r + 1, y + k * (r - 2.5), x - r + 2.5, y + k * (r - 1), Shade(burlap, -0.3), 0.6);
+    Line(cr, x + r - 1, y + k * (r - 2.5), x + r - 2.5, y + k * (r - 1), Shade(burlap, -0.3), 0.6);
+  }
+  FillCircle(cr, x, y, r - 1, Shade(burlap, 0.22));  // the rolled collar
+  FillCircle(cr, x + 0.4, y + 0.4, r - 2.3, Shade(burlap, -0.45));
+  // The heap is a low cone of powder: lit towards its peak, no dark rim like a ball's.
+  const Rgb peak = Shade(spice, 0.25), foot = Shade(spice, -0.12);
+  cairo_pattern_t* heap = cairo_pattern_create_radial(x - 0.8, y - 0.8, 0.3, x, y, r - 2.9);
+  cairo_pattern_add_color_stop_rgb(heap, 0, peak.r / 255.0, peak.g / 255.0, peak.b / 255.0);
+  cairo_pattern_add_color_stop_rgb(heap, 1, foot.r / 255.0, foot.g / 255.0, foot.b / 255.0);
+  cairo_set_source(cr, heap);
+  cairo_arc(cr, x, y, r - 2.9, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(heap);
+  Noise n(static_cast<std::uint32_t>(x * 31 + y));
+  for (int i = 0; i < 12; ++i) {
+    const double a = n.Unit() * 2 * M_PI, d = n.Unit() * (r - 3.5);
+    FillCircle(cr, x + d * std::cos(a), y + d * std::sin(a), 0.35, Shade(spice, n.Unit() - 0.5));
+  }
 }
 
 }  // namespace
@@ -86,7 +107,7 @@ void CarFrame(cairo_t* cr, Car car) {
     cairo_rotate(cr, M_PI / 2);
   }
   cairo_translate(cr, kCell, kCell);
-  cairo_scale(cr, 1.16, 1.04);
+  cairo_scale(cr, 1.07, 1.04);
   cairo_translate(cr, -kCell, -kCell);
 }
 
@@ -243,6 +264,8 @@ void SpiceSacks(cairo_t* cr) {
   Sack(cr, 22.5, 8, 7, {176, 40, 30});
   Sack(cr, 8, 22.5, 7, {110, 120, 50});
   Sack(cr, 22.5, 22.5, 7.3, {224, 184, 40});
+  Line(cr, 20.5, 21, 26.5, 17.5, {120, 84, 46}, 1.4);  // a wooden scoop left in the turmeric
+  FillCircle(cr, 20.5, 21, 1.6, {140, 100, 58});
 }
 
 void CratesBins(cairo_t* cr) {
