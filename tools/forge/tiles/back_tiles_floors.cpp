@@ -260,11 +260,14 @@ void MarketStraw(cairo_t* cr) {
 }
 
 void EntranceMat(cairo_t* cr) {
-  Threshold(cr);
-  Shadow(cr, 3, 5, 24, 20, 1, 0.3);
-  FillRect(cr, 3, 5, 24, 20, {104, 78, 46});
-  FillRect(cr, 5, 7, 20, 16, {150, 116, 70});
-  for (int k = 0; k < 8; ++k) Line(cr, 6, 8.5 + k * 2, 24, 8.5 + k * 2, {124, 94, 56}, 0.7);
+  // Coir matting laid edge to edge, so a doorway's block of mats reads as one big mat.
+  Fill(cr, {150, 116, 70});
+  for (int k = 0; k < 15; ++k) Line(cr, 0, 0.5 + k * 2, kCell, 0.5 + k * 2, {124, 94, 56}, 0.7);
+  Noise n(215);
+  for (int i = 0; i < 40; ++i)
+    Wrapped(n.Unit() * kCell, n.Unit() * kCell, [&](double x, double y) {
+      FillCircle(cr, x, y, 0.45, {172, 136, 86});
+    });
 }
 
 void SteppingStones(cairo_t* cr) {
@@ -387,10 +390,12 @@ void AwningShadow(cairo_t* cr) {
 }
 
 void Puddle(cairo_t* cr) {
-  Asphalt(cr);
+  // A puddle in the packed dirt of the lanes, where it lies: a rim of dark mud, then water.
+  Dirt(cr);
   static constexpr double kBlobs[][3] = {{12, 13, 7}, {19, 16, 6}, {15, 20, 5}, {9, 18, 4}};
-  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2] + 0.8, {52, 54, 60});
-  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2], {68, 84, 104});
+  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2] + 1.5, {150, 122, 84});
+  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2] + 0.6, {112, 92, 66});
+  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2], {92, 104, 112});
   Line(cr, 9, 12, 15, 10, {170, 190, 210}, 1);
   Line(cr, 16, 19, 20, 18, {130, 150, 175}, 0.8);
 }
