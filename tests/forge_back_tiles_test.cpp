@@ -185,16 +185,16 @@ TEST(ForgeBackTiles, MultiCellThingsJoinAcrossTheirCells) {
     bool sideBySide;
   };
   constexpr Join kJoins[] = {
-      // The hero's car, nose up: 48 49 over 99 100.
-      {48, 49, 0, true},
-      {99, 100, 0, true},
-      {48, 99, 0, false},
-      {49, 100, 0, false},
+      // The hero's car, nose up: 48 49 over 99 100, in a bay like the car park's.
+      {48, 49, 42, true},
+      {99, 100, 42, true},
+      {48, 99, 42, false},
+      {49, 100, 42, false},
       // The parked sedan: 50 51 over 52 53.
-      {50, 51, 1, true},
-      {52, 53, 1, true},
-      {50, 52, 1, false},
-      {51, 53, 1, false},
+      {50, 51, 42, true},
+      {52, 53, 42, true},
+      {50, 52, 42, false},
+      {51, 53, 42, false},
       // The taxi, nose right: 180 181 over 179 182.
       {180, 181, 1, true},
       {179, 182, 1, true},
@@ -226,6 +226,22 @@ TEST(ForgeBackTiles, MultiCellThingsJoinAcrossTheirCells) {
     EXPECT_GT(s.ColumnDiff(code, 29, 25, 29, 22, 28), 20.0) << "kit " << code << " table ends";
   }
   EXPECT_LT(s.ColumnDiff(77, 0, 25, 0), 12.0) << "the kit's table should end inside cell 77";
+}
+
+TEST(ForgeBackTiles, CarsStandInBaysMarkedLikeTheCarPark) {
+  Strip s(StripPath());
+  ASSERT_TRUE(s.Ok());
+  // The car blocks stand on pavement, road and car-park bays: their outer columns are the
+  // bay's asphalt, and the bay line of bg 42 runs on through the nose and tail.
+  for (int left : {48, 99, 50, 52})
+    EXPECT_LT(s.ColumnDiff(left, 0, 42, 0), 12.0) << "car quarter " << left << " left edge";
+  for (int right : {49, 100, 51, 53})
+    EXPECT_LT(s.ColumnDiff(right, 29, 42, 29), 12.0) << "car quarter " << right << " right edge";
+  const double line = s.Luma(42, 13, 15, 0, 1), asphalt = s.Luma(42, 3, 8, 0, 1);
+  ASSERT_GT(line, asphalt + 60);
+  for (int top : {48, 49, 50, 51}) EXPECT_GT(s.Luma(top, 13, 15, 0, 0), asphalt + 60) << top;
+  for (int bottom : {99, 100, 52, 53})  // here in the car's shadow
+    EXPECT_GT(s.Luma(bottom, 13, 15, 29, 29), asphalt + 30) << bottom;
 }
 
 TEST(ForgeBackTiles, SecretPassagesLookAsTheEngineExpects) {

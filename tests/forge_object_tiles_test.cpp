@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,23 @@ TEST(ForgeObjectTiles, EveryCodeDrawsSomethingButNoneFillsItsCell) {
     const int solid = SolidCount(s, code, 0, 0, kTile - 1, kTile - 1);
     EXPECT_GT(solid, 25) << "code " << code << " is (nearly) empty";
     EXPECT_LT(solid, kTile * kTile) << "code " << code << " hides the floor completely";
+  }
+}
+
+TEST(ForgeObjectTiles, ThingsLeaveTheFloorShowingAtTheirCorners) {
+  // The strip is laid over the background with the key see-through, so a person or thing
+  // that painted a patch of floor of its own would show it on every floor it stands on.
+  // Only these reach a corner: doors (they close their edge), things that run on into the
+  // next cell, the rug corner and picnic blanket lying on the floor, the fisherman's rod
+  // and the students' bench.
+  const std::set<int> reach = {21, 56, 66, 67, 80, 85};
+  const Strip& s = Forged();
+  for (int code = 0; code < kCodes; ++code) {
+    if (reach.count(code) || (code >= 88 && code <= 95) || (code >= 104 && code <= 111)) continue;
+    for (int x0 : {0, kTile - 2})
+      for (int y0 : {0, kTile - 2})
+        EXPECT_EQ(SolidCount(s, code, x0, y0, x0 + 1, y0 + 1), 0)
+            << "object " << code << " paints its corner at (" << x0 << ", " << y0 << ")";
   }
 }
 

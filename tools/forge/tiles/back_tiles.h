@@ -39,6 +39,12 @@ void Rail(cairo_t* cr, double y, double h, Rgb base);
 void Ball(cairo_t* cr, double cx, double cy, double radius, Rgb base);
 // Darkens the whole cell (shade under trees, awnings).
 void Dim(cairo_t* cr, double alpha, Rgb tint = {0, 0, 20});
+// An upright drum or bin seen from a little above: the lid, an ellipse rx wide centred on
+// (cx, cy), and below it `side` px of the lit round side, hooped `hoops` times.
+void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, int hoops);
+// A palm's crown seen from above: `count` feathered fronds `len` px long round (cx, cy), the
+// first turned `turn` radians from the right, their shadow cast to the lower right.
+void PalmCrown(cairo_t* cr, double cx, double cy, int count, double len, Rgb leaf, double turn);
 
 // Calls draw(x, y) at the point and at its copies one cell away, so a mark that crosses
 // an edge comes back in on the other side and the texture repeats without a seam.
@@ -73,8 +79,10 @@ void GreenCarpet(cairo_t* cr);
 void BrickFace(cairo_t* cr);
 void Stucco(cairo_t* cr);
 void ConcreteWall(cairo_t* cr);
-// A neutral indoor floor under furniture that stands in many rooms.
-void RoomFloor(cairo_t* cr);
+// Whole-cell grounds that belong to the thing standing on them, so it sits on any floor:
+// a wooden pallet (drums, crates) and the dark shadow under a piece of furniture.
+void Pallet(cairo_t* cr);
+void UnderShadow(cairo_t* cr);
 
 // --- Tile painters, grouped by file -------------------------------------------------------
 // back_tiles_floors.cpp

@@ -202,12 +202,35 @@ void ColdFloor(cairo_t* cr) {
 }
 
 void Runner(cairo_t* cr) {
-  Parquet(cr);
-  Shadow(cr, 0, 4, kCell, 22, 0, 0.25);
-  FillRect(cr, -2, 4, kCell + 4, 22, {120, 26, 40});
-  FillRect(cr, 0, 6, kCell, 1.2, {212, 170, 80});
-  FillRect(cr, 0, 23, kCell, 1.2, {212, 170, 80});
-  for (int k = 0; k < 3; ++k) FillCircle(cr, 5 + k * 10, 15, 1.6, {212, 170, 80});
+  // Wine-dark pile with a gold eight-pointed star in every cell and small lozenges between,
+  // so it runs the same along a corridor or down a hall two cells wide.
+  Fill(cr, {92, 22, 36});
+  Noise n(211);
+  for (int i = 0; i < 24; ++i)
+    Wrapped(n.Unit() * kCell, n.Unit() * kCell, [&](double x, double y) {
+      FillCircle(cr, x, y, 0.5, {120, 34, 50});
+    });
+  auto square = [cr](double cx, double cy, double r, double turn, Rgb c) {
+    SetColor(cr, c);
+    for (int k = 0; k < 4; ++k) {
+      const double a = turn + k * M_PI / 2;
+      if (k == 0)
+        cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+      else
+        cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+    cairo_close_path(cr);
+    cairo_fill(cr);
+  };
+  for (double turn : {0.0, M_PI / 4}) square(15, 15, 8, turn, {200, 156, 64});
+  for (double turn : {0.0, M_PI / 4}) square(15, 15, 5.5, turn, {92, 22, 36});
+  square(15, 15, 3, M_PI / 4, {232, 216, 176});
+  FillCircle(cr, 15, 15, 1, {40, 70, 110});
+  for (auto [x, y] :
+       {std::pair{15.0, 0.0}, std::pair{15.0, 30.0}, std::pair{0.0, 15.0}, std::pair{30.0, 15.0}})
+    square(x, y, 2.2, M_PI / 4, {40, 70, 110});
+  for (double x : {0.0, 30.0})
+    for (double y : {0.0, 30.0}) FillCircle(cr, x, y, 1.3, {200, 156, 64});
 }
 
 void GardenFlags(cairo_t* cr) {
@@ -237,11 +260,14 @@ void MarketStraw(cairo_t* cr) {
 }
 
 void EntranceMat(cairo_t* cr) {
-  Threshold(cr);
-  Shadow(cr, 3, 5, 24, 20, 1, 0.3);
-  FillRect(cr, 3, 5, 24, 20, {104, 78, 46});
-  FillRect(cr, 5, 7, 20, 16, {150, 116, 70});
-  for (int k = 0; k < 8; ++k) Line(cr, 6, 8.5 + k * 2, 24, 8.5 + k * 2, {124, 94, 56}, 0.7);
+  // Coir matting laid edge to edge, so a doorway's block of mats reads as one big mat.
+  Fill(cr, {150, 116, 70});
+  for (int k = 0; k < 15; ++k) Line(cr, 0, 0.5 + k * 2, kCell, 0.5 + k * 2, {124, 94, 56}, 0.7);
+  Noise n(215);
+  for (int i = 0; i < 40; ++i)
+    Wrapped(n.Unit() * kCell, n.Unit() * kCell, [&](double x, double y) {
+      FillCircle(cr, x, y, 0.45, {172, 136, 86});
+    });
 }
 
 void SteppingStones(cairo_t* cr) {
@@ -364,10 +390,12 @@ void AwningShadow(cairo_t* cr) {
 }
 
 void Puddle(cairo_t* cr) {
-  Asphalt(cr);
+  // A puddle in the packed dirt of the lanes, where it lies: a rim of dark mud, then water.
+  Dirt(cr);
   static constexpr double kBlobs[][3] = {{12, 13, 7}, {19, 16, 6}, {15, 20, 5}, {9, 18, 4}};
-  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2] + 0.8, {52, 54, 60});
-  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2], {68, 84, 104});
+  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2] + 1.5, {150, 122, 84});
+  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2] + 0.6, {112, 92, 66});
+  for (const auto& b : kBlobs) FillCircle(cr, b[0], b[1], b[2], {92, 104, 112});
   Line(cr, 9, 12, 15, 10, {170, 190, 210}, 1);
   Line(cr, 16, 19, 20, 18, {130, 150, 175}, 0.8);
 }
@@ -459,12 +487,33 @@ void WornPath(cairo_t* cr) {
 }
 
 void PurpleCarpet(cairo_t* cr) {
+  // Velvet purple under a fine gold trellis, a rosette in every lozenge.
   Fill(cr, {84, 38, 96});
-  for (int j = 0; j < 3; ++j)
-    for (int i = 0; i < 3; ++i) {
-      FillCircle(cr, 5 + i * 10, 5 + j * 10, 1.2, {196, 150, 70});
-      FillCircle(cr, 10 + i * 10, 10 + j * 10, 0.7, {120, 70, 130});
-    }
+  Noise n(212);
+  for (int i = 0; i < 30; ++i)
+    Wrapped(n.Unit() * kCell, n.Unit() * kCell, [&](double x, double y) {
+      FillCircle(cr, x, y, 0.5, {100, 50, 114});
+    });
+  SetColor(cr, {176, 136, 70}, 0.8);
+  cairo_set_line_width(cr, 0.7);
+  for (int k = -2; k <= 4; ++k) {
+    cairo_move_to(cr, k * 15, 0);
+    cairo_line_to(cr, k * 15 + 30, 30);
+    cairo_move_to(cr, k * 15, 30);
+    cairo_line_to(cr, k * 15 + 30, 0);
+  }
+  cairo_stroke(cr);
+  for (auto [x, y] :
+       {std::pair{7.5, 0.0}, std::pair{22.5, 15.0}, std::pair{7.5, 30.0}, std::pair{7.5, 15.0},
+        std::pair{22.5, 0.0}, std::pair{22.5, 30.0}, std::pair{0.0, 7.5}, std::pair{30.0, 7.5},
+        std::pair{0.0, 22.5}, std::pair{30.0, 22.5}, std::pair{15.0, 7.5}, std::pair{15.0, 22.5}})
+    FillCircle(cr, x, y, 0.9, {200, 160, 80});
+  for (auto [x, y] : {std::pair{15.0, 15.0}, std::pair{0.0, 0.0}, std::pair{30.0, 0.0},
+                      std::pair{0.0, 30.0}, std::pair{30.0, 30.0}, std::pair{0.0, 15.0},
+                      std::pair{30.0, 15.0}, std::pair{15.0, 0.0}, std::pair{15.0, 30.0}}) {
+    FillCircle(cr, x, y, 2, {150, 60, 120});
+    FillCircle(cr, x, y, 1, {220, 180, 100});
+  }
 }
 
 }  // namespace forge::bgtiles

@@ -77,6 +77,100 @@ void Dim(cairo_t* cr, double alpha, Rgb tint) {
 
 namespace {
 
+// Adds the arc of an ellipse centred on (cx, cy) to the current path.
+void EllipseArc(cairo_t* cr, double cx, double cy, double rx, double ry, double a0, double a1) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, a0, a1);
+  cairo_restore(cr);
+}
+
+}  // namespace
+
+void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, int hoops) {
+  const double ry = rx * 0.55;
+  // The shadow falls to the lower right, from the foot of the side.
+  SetColor(cr, {0, 0, 0}, 0.35);
+  cairo_new_path(cr);
+  EllipseArc(cr, cx + 2, cy + side + 1.5, rx, ry, 0, 2 * M_PI);
+  cairo_fill(cr);
+  // The round side, lit from the left.
+  cairo_new_path(cr);
+  cairo_move_to(cr, cx - rx, cy);
+  cairo_line_to(cr, cx - rx, cy + side);
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy + side);
+  cairo_scale(cr, rx, ry);
+  cairo_arc_negative(cr, 0, 0, 1, M_PI, 0);
+  cairo_restore(cr);
+  cairo_line_to(cr, cx + rx, cy);
+  cairo_close_path(cr);
+  cairo_pattern_t* p = cairo_pattern_create_linear(cx - rx, 0, cx + rx, 0);
+  const Rgb hi = Shade(body, 0.4), lo = Shade(body, -0.6);
+  cairo_pattern_add_color_stop_rgb(p, 0, body.r / 255.0, body.g / 255.0, body.b / 255.0);
+  cairo_pattern_add_color_stop_rgb(p, 0.3, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
+  cairo_pattern_add_color_stop_rgb(p, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  // Hoops rolled round the side, each a thin dark groove.
+  cairo_set_line_width(cr, 0.6);
+  for (int k = 1; k <= hoops; ++k) {
+    const double y = cy + side * k / (hoops + 1.0);
+    SetColor(cr, Shade(body, -0.45), 0.9);
+    cairo_new_path(cr);
+    EllipseArc(cr, cx, y, rx, ry, 0.05 * M_PI, 0.95 * M_PI);
+    cairo_stroke(cr);
+  }
+  // The lid, its rolled rim lit on the upper left.
+  cairo_new_path(cr);
+  EllipseArc(cr, cx, cy, rx, ry, 0, 2 * M_PI);
+  SetColor(cr, Shade(body, 0.15));
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 0.9);
+  cairo_new_path(cr);
+  EllipseArc(cr, cx, cy, rx - 0.5, ry - 0.5, 0, 2 * M_PI);
+  SetColor(cr, Shade(body, 0.45));
+  cairo_stroke(cr);
+  cairo_new_path(cr);
+  EllipseArc(cr, cx + 0.2, cy + 0.2, rx - 1.6, ry - 1.4, 1.1 * M_PI, 1.9 * M_PI);
+  SetColor(cr, Shade(body, -0.3));
+  cairo_stroke(cr);
+}
+
+void PalmCrown(cairo_t* cr, double cx, double cy, int count, double len, Rgb leaf, double turn) {
+  const Rgb dark = Shade(leaf, -0.35), rib = Shade(leaf, 0.45), vein = Shade(leaf, -0.55);
+  for (int pass = 0; pass < 2; ++pass) {
+    const double off = pass == 0 ? 2.5 : 0;  // the crown's shadow, then the fronds
+    for (int k = 0; k < count; ++k) {
+      const double a = k * 2 * M_PI / count + turn, l = len * (k % 2 ? 0.92 : 1.0);
+      const double ox = cx + off, oy = cy + off;
+      const double tx = ox + l * std::cos(a), ty = oy + l * std::sin(a);
+      const double nx = -std::sin(a) * 4.8, ny = std::cos(a) * 4.8;
+      const double mx = ox + l * 0.5 * std::cos(a), my = oy + l * 0.5 * std::sin(a);
+      SetColor(cr, pass == 0 ? Rgb{0, 0, 0} : (k % 2 ? dark : leaf), pass == 0 ? 0.35 : 1.0);
+      cairo_move_to(cr, ox, oy);
+      QuadTo(cr, mx + nx, my + ny, tx, ty);
+      QuadTo(cr, mx - nx, my - ny, ox, oy);
+      cairo_fill(cr);
+      if (pass == 0) continue;
+      Line(cr, cx, cy, tx, ty, rib, 0.7);
+      for (int f = 1; f < 5; ++f) {  // leaflets: the frond's feathering
+        const double px = cx + l * f / 5.5 * std::cos(a), py = cy + l * f / 5.5 * std::sin(a);
+        for (double side : {0.5, -0.5})
+          Line(cr, px, py, px + nx * side + std::cos(a) * 1.5, py + ny * side + std::sin(a) * 1.5,
+               vein, 0.5);
+      }
+    }
+  }
+  FillCircle(cr, cx, cy, 2.5, {110, 78, 40});
+  for (int k = 0; k < 3; ++k)
+    FillCircle(cr, cx + 2.5 * std::cos(k * 2.1), cy + 2.5 * std::sin(k * 2.1), 1.2, {90, 60, 30});
+}
+
+namespace {
+
 // Square slabs `size` px wide whose joints sit at offset + k * size, each slab a little
 // lighter or darker, lit on its upper-left edge.
 void Slabs(cairo_t* cr, std::uint32_t seed, int size, int offset, Rgb slab, Rgb joint,
@@ -406,6 +500,19 @@ void ConcreteWall(cairo_t* cr) {
     for (double y : {11.5, 26.5}) FillCircle(cr, x, y, 1.1, {70, 70, 68});
 }
 
-void RoomFloor(cairo_t* cr) { Parquet(cr); }
+void Pallet(cairo_t* cr) {
+  Fill(cr, {46, 34, 22});  // the dark between the boards
+  Noise n(137);
+  for (int k = 0; k < 5; ++k) {
+    const Rgb c = Shade({164, 126, 80}, (n.Unit() - 0.5) * 0.25);
+    const double y = 0.5 + k * 6;
+    FillRect(cr, 0, y, kCell, 5, c);
+    FillRect(cr, 0, y, kCell, 1, Shade(c, 0.25));
+    FillRect(cr, 0, y + 4, kCell, 1, Shade(c, -0.25));
+    for (double x : {3.0, 15.0, 27.0}) FillCircle(cr, x, y + 2.5, 0.5, {70, 60, 50});
+  }
+}
+
+void UnderShadow(cairo_t* cr) { Fill(cr, {40, 34, 30}); }
 
 }  // namespace forge::bgtiles

@@ -1,7 +1,9 @@
 // Indoor furniture of the background strip: bookcases and the secret bookcase, tables,
 // beds, seats, counters, desks, cupboards and the few household machines. Pieces that
 // stand in rows (tables, desks, counters, sofas, benches) run edge to edge across the cell
-// so neighbouring cells join into one long piece.
+// so neighbouring cells join into one long piece. The same pieces stand on parquet, marble,
+// tiles and every carpet, so none shows a floor of its own: each fills its cell, with only
+// its own dark shadow under its front edge, or stands on a base that belongs to it.
 #include <cmath>
 
 #include "tiles/back_tiles.h"
@@ -65,11 +67,11 @@ void ShelfUnit(cairo_t* cr, Goods goods) {
   FillRect(cr, 28.5, 0, 1.5, kCell, Shade(kDarkWood, -0.3));
 }
 
-// The long top of a piece in a row: shadow, top, lit rim and a darker front edge.
-void LongTop(cairo_t* cr, double y, double h, double front, Rgb top, Rgb edge) {
-  SetColor(cr, {0, 0, 0}, 0.3);
-  cairo_rectangle(cr, 0, y + 2, kCell, h + front);
-  cairo_fill(cr);
+// The long top of a piece in a row, from the cell's upper edge down over the shadow it
+// casts: top, lit rim and a darker front edge.
+void LongTop(cairo_t* cr, double h, double front, Rgb top, Rgb edge) {
+  UnderShadow(cr);
+  const double y = 0;
   FillRect(cr, 0, y, kCell, h, top);
   FillRect(cr, 0, y, kCell, 1, Shade(top, 0.35));
   FillRect(cr, 0, y + h, kCell, front, edge);
@@ -129,63 +131,57 @@ void GoodsShelves(cairo_t* cr) {
 }
 
 void Table(cairo_t* cr) {
-  RoomFloor(cr);
-  // Little floor shows round it, so the same table sits well on any floor.
-  LongTop(cr, 2, 20, 5, {150, 100, 56}, {96, 60, 30});
-  for (double y : {8.5, 15.5}) Line(cr, 0, y, kCell, y, {128, 84, 46}, 0.6);
+  LongTop(cr, 23, 4, {150, 100, 56}, {96, 60, 30});
+  for (double y : {7.5, 15.5}) Line(cr, 0, y, kCell, y, {128, 84, 46}, 0.6);
+  FillRect(cr, 0, 22, kCell, 1, {170, 120, 72});  // the rounded front edge catching the light
 }
 
 void Bed(cairo_t* cr) {
-  RoomFloor(cr);
-  SetColor(cr, {0, 0, 0}, 0.3);
-  cairo_rectangle(cr, 0, 4, kCell, 26);
-  cairo_fill(cr);
-  Raised(cr, 0, 1, kCell, 5, kDarkWood);  // headboard
-  FillRect(cr, 0, 6, kCell, 22, {236, 234, 226});
-  FillRound(cr, 3, 7, 24, 6, 2.5, {250, 250, 246});
+  UnderShadow(cr);
+  Raised(cr, 0, 0, kCell, 5, kDarkWood);  // headboard
+  FillRect(cr, 0, 5, kCell, 22, {236, 234, 226});
+  FillRound(cr, 3, 6.5, 24, 6.5, 2.5, {250, 250, 246});
   Line(cr, 5, 10, 25, 10, {214, 212, 204}, 0.6);
-  FillRect(cr, 0, 14, kCell, 14, {70, 100, 150});
+  FillRect(cr, 0, 14, kCell, 13, {70, 100, 150});
   FillRect(cr, 0, 14, kCell, 2.5, {236, 234, 226});  // the sheet turned down
-  for (double x : {8.0, 22.0}) Line(cr, x, 17, x + 1, 27, {56, 82, 128}, 0.7);
-  FillRect(cr, 0, 27, kCell, 1.5, Shade(kDarkWood, -0.2));
+  for (double x : {8.0, 22.0}) Line(cr, x, 17, x + 1, 26, {56, 82, 128}, 0.7);
+  Raised(cr, 0, 27, kCell, 3, kDarkWood);  // footboard
 }
 
 void Sofa(cairo_t* cr) {
-  RoomFloor(cr);
+  UnderShadow(cr);
   const Rgb cloth{132, 52, 42};
-  SetColor(cr, {0, 0, 0}, 0.3);
-  cairo_rectangle(cr, 0, 5, kCell, 22);
-  cairo_fill(cr);
-  FillRect(cr, 0, 3, kCell, 22, Shade(cloth, -0.25));
-  FillRound(cr, 0, 3, kCell, 7, 2, cloth);  // back
-  FillRect(cr, 0, 3.5, kCell, 1, Shade(cloth, 0.3));
-  FillRound(cr, 0.5, 10, 29, 13, 3, Shade(cloth, 0.08));  // seat cushion
+  FillRect(cr, 0, 0, kCell, 27, Shade(cloth, -0.25));
+  FillRound(cr, 0, 0, kCell, 9, 2, cloth);  // back
+  FillRect(cr, 0, 0.5, kCell, 1, Shade(cloth, 0.3));
+  FillRect(cr, 0, 8.5, kCell, 1, Shade(cloth, -0.45));    // the back's shadow on the seat
+  FillRound(cr, 0.5, 10, 29, 14, 3, Shade(cloth, 0.08));  // seat cushion
   FillRect(cr, 2, 11, 26, 1, Shade(cloth, 0.35));
-  FillRect(cr, 0, 23, kCell, 2, Shade(cloth, -0.4));
+  FillRect(cr, 0, 24.5, kCell, 2.5, Shade(cloth, -0.4));
+  for (double x : {4.0, 25.0}) FillRect(cr, x, 27, 2, 1.5, kDarkWood);  // feet
 }
 
 void Counter(cairo_t* cr) {
-  RoomFloor(cr);
-  LongTop(cr, 5, 10, 12, {214, 204, 184}, {120, 80, 50});
-  for (double x : {7.0, 22.0}) FillRect(cr, x, 16, 1, 10, {90, 58, 34});
-  FillRect(cr, 0, 26.5, kCell, 1, {70, 44, 24});
+  LongTop(cr, 12, 16, {214, 204, 184}, {120, 80, 50});
+  for (double x : {7.0, 22.0}) FillRect(cr, x, 13, 1, 14, {90, 58, 34});
+  FillRect(cr, 0, 12, kCell, 1, {90, 58, 34});
+  FillRect(cr, 0, 26.5, kCell, 1.5, {70, 44, 24});  // kick board
 }
 
 void Bench(cairo_t* cr) {
-  Gravel(cr);
-  SetColor(cr, {0, 0, 0}, 0.28);
-  cairo_rectangle(cr, 0, 7, kCell, 16);
-  cairo_fill(cr);
-  for (double x : {4.0, 25.0}) FillRect(cr, x, 4, 1.8, 17, {40, 40, 44});
-  for (int k = 0; k < 2; ++k) Rail(cr, 4 + k * 3, 2.4, {150, 100, 56});
-  for (int k = 0; k < 3; ++k) Rail(cr, 11 + k * 3.3, 2.8, {168, 114, 64});
+  UnderShadow(cr);  // what shows between the slats is the bench's own shadow
+  for (double x : {4.0, 25.0}) FillRect(cr, x, 1, 1.8, 27, {40, 40, 44});
+  for (int k = 0; k < 3; ++k) Rail(cr, 1 + k * 3, 2.4, {150, 100, 56});
+  for (int k = 0; k < 5; ++k) Rail(cr, 11 + k * 3.6, 3, {168, 114, 64});
+  for (double x : {4.0, 25.0}) Raised(cr, x - 0.5, 9.5, 2.8, 18, {54, 54, 60});  // the arms
 }
 
 void Statue(cairo_t* cr) {
-  Marble(cr);
-  Shadow(cr, 4, 4, 22, 22, 1, 0.35);
-  Raised(cr, 4, 4, 22, 22, {196, 190, 178});
-  FillRect(cr, 7, 7, 16, 16, {176, 170, 158});
+  // A stepped stone plinth that fills the cell: the figure stands on it on any floor.
+  Raised(cr, 0, 0, kCell, kCell, {180, 174, 162});
+  Shadow(cr, 3, 3, 24, 24, 1, 0.3);
+  Raised(cr, 3, 3, 24, 24, {204, 198, 186});
+  FillRect(cr, 6, 6, 18, 18, {184, 178, 166});
   // A bronze figure seen from above: shoulders, an arm raised forward, the head.
   const Rgb bronze{72, 116, 96};
   SetColor(cr, {0, 0, 0}, 0.35);
@@ -208,21 +204,14 @@ void Statue(cairo_t* cr) {
 }
 
 void PottedPalm(cairo_t* cr) {
-  Marble(cr);
-  FillCircle(cr, 17, 17, 8, {0, 0, 0});
-  Ball(cr, 15, 15, 7.5, {176, 86, 52});
-  FillCircle(cr, 15, 15, 5.5, {70, 48, 30});
-  for (int k = 0; k < 7; ++k) {
-    const double a = k * 2 * M_PI / 7 + 0.4;
-    const double tx = 15 + 13 * std::cos(a), ty = 15 + 13 * std::sin(a);
-    SetColor(cr, k % 2 ? Rgb{60, 130, 50} : Rgb{84, 154, 66});
-    cairo_move_to(cr, 15, 15);
-    QuadTo(cr, 15 + 6.5 * std::cos(a) - 2.5 * std::sin(a),
-           15 + 6.5 * std::sin(a) + 2.5 * std::cos(a), tx, ty);
-    QuadTo(cr, 15 + 6.5 * std::cos(a) + 2.5 * std::sin(a),
-           15 + 6.5 * std::sin(a) - 2.5 * std::cos(a), 15, 15);
-    cairo_fill(cr);
-  }
+  // A square planter box that fills the cell, its fronds reaching over the rim.
+  const Rgb box{150, 92, 56};
+  Raised(cr, 0, 0, kCell, kCell, box);
+  Raised(cr, 1.5, 1.5, 27, 27, Shade(box, 0.12));
+  FillRect(cr, 4, 4, 22, 22, Shade(box, -0.45));
+  FillRect(cr, 5, 5, 20, 20, {62, 44, 28});  // soil
+  for (int k = 0; k < 3; ++k) FillRect(cr, 0, 9 + k * 6, 1.5, 0.8, Shade(box, -0.3));
+  PalmCrown(cr, 15, 15, 8, 14.5, {68, 140, 56}, 0.2);
 }
 
 void BarberChair(cairo_t* cr) {
@@ -240,48 +229,50 @@ void BarberChair(cairo_t* cr) {
 }
 
 void Washbasin(cairo_t* cr) {
-  WhiteTiles(cr);
-  Shadow(cr, 1, 0, 28, 22, 1, 0.35);
-  Raised(cr, 1, 0, 28, 22, {206, 204, 198});
+  // A basin set in a tiled stand that fills the cell, a cupboard front under its lip.
+  UnderShadow(cr);
+  Raised(cr, 0, 0, kCell, 23, {214, 212, 206});
+  FillRect(cr, 0, 23, kCell, 5, {176, 174, 168});
+  FillRect(cr, 0, 23, kCell, 1, {150, 148, 142});
+  FillRect(cr, 14.5, 24, 1, 4, {140, 138, 132});
   cairo_save(cr);
   cairo_translate(cr, 15, 12);
-  cairo_scale(cr, 9, 6.5);
+  cairo_scale(cr, 10, 7);
   FillCircle(cr, 0, 0, 1, {250, 250, 250});
   FillCircle(cr, 0.05, 0.08, 0.78, {200, 208, 214});
   cairo_restore(cr);
   FillCircle(cr, 15, 13, 1, {90, 94, 100});
-  Raised(cr, 14, 2, 2, 5, kChrome);
-  FillCircle(cr, 11, 4, 1.3, {60, 110, 200});
-  FillCircle(cr, 19, 4, 1.3, {200, 50, 50});
+  Raised(cr, 14, 1, 2, 5, kChrome);
+  FillCircle(cr, 10.5, 3, 1.3, {60, 110, 200});
+  FillCircle(cr, 19.5, 3, 1.3, {200, 50, 50});
 }
 
 void WoodDesk(cairo_t* cr) {
-  RoomFloor(cr);
-  LongTop(cr, 3, 19, 5, {110, 56, 32}, {76, 36, 20});
-  FillRect(cr, 0, 6, kCell, 13, {46, 92, 62});  // leather inset
-  FillRect(cr, 0, 6.5, kCell, 0.6, {200, 170, 80});
-  FillRect(cr, 0, 17.8, kCell, 0.6, {200, 170, 80});
-  for (double x : {7.5, 22.5}) FillCircle(cr, x, 24.5, 0.9, {210, 180, 90});
+  LongTop(cr, 22, 6, {110, 56, 32}, {76, 36, 20});
+  FillRect(cr, 0, 3, kCell, 14, {46, 92, 62});  // leather inset
+  FillRect(cr, 0, 3.5, kCell, 0.6, {200, 170, 80});
+  FillRect(cr, 0, 15.8, kCell, 0.6, {200, 170, 80});
+  for (double x : {7.5, 22.5}) FillCircle(cr, x, 25, 0.9, {210, 180, 90});
 }
 
 void SteelDesk(cairo_t* cr) {
-  Linoleum(cr);
-  LongTop(cr, 3, 19, 5, {148, 158, 150}, {110, 114, 118});
-  FillRect(cr, 0, 4.5, kCell, 16, {126, 142, 132});
-  for (double x : {6.0, 21.0}) FillRect(cr, x, 24, 3, 1, {200, 204, 208});
+  LongTop(cr, 22, 6, {148, 158, 150}, {110, 114, 118});
+  FillRect(cr, 0, 2, kCell, 17, {126, 142, 132});  // the lino top
+  FillRect(cr, 0, 19, kCell, 1, {170, 178, 172});
+  for (double x : {6.0, 21.0}) FillRect(cr, x, 24.5, 3, 1, {200, 204, 208});
 }
 
 void FilingCabinets(cairo_t* cr) {
-  RoomFloor(cr);
-  for (double x : {0.5, 15.5}) {
-    Shadow(cr, x, 0, 14, 28, 0, 0.35);
-    Raised(cr, x, 0, 14, 5, {170, 176, 166});
-    FillRect(cr, x, 5, 14, 23, {136, 142, 132});
+  UnderShadow(cr);
+  for (double x : {0.0, 15.0}) {
+    Raised(cr, x, 0, 15, 5, {170, 176, 166});
+    FillRect(cr, x, 5, 15, 23, {136, 142, 132});
+    FillRect(cr, x + 14, 5, 1, 23, {96, 100, 94});
     for (int k = 0; k < 3; ++k) {
       const double y = 6 + k * 7.3;
-      StrokeRect(cr, x + 1, y, 12, 6.6, {104, 110, 100}, 0.8);
-      FillRect(cr, x + 4.5, y + 1.5, 5, 1.4, {226, 222, 206});
-      FillRect(cr, x + 4, y + 4, 6, 1.2, kChrome);
+      StrokeRect(cr, x + 1.5, y, 12, 6.6, {104, 110, 100}, 0.8);
+      FillRect(cr, x + 5, y + 1.5, 5, 1.4, {226, 222, 206});
+      FillRect(cr, x + 4.5, y + 4, 6, 1.2, kChrome);
     }
   }
 }
@@ -368,13 +359,18 @@ void Pillar(cairo_t* cr) {
 }
 
 void Banister(cairo_t* cr) {
-  Parquet(cr);
-  SetColor(cr, {0, 0, 0}, 0.3);
-  cairo_rectangle(cr, 0, 14, kCell, 6);
+  // The rail along the edge of the stair well, the steps dropping away into the dark.
+  DarkSteps(cr, 0, kCell);
+  SetColor(cr, {0, 0, 0}, 0.35);
+  cairo_rectangle(cr, 0, 9, kCell, 16);
   cairo_fill(cr);
-  for (int k = 0; k < 6; ++k) Ball(cr, 2.5 + k * 5, 18, 1.6, {200, 190, 170});
-  Rail(cr, 11, 5, {110, 64, 34});
-  FillRect(cr, 0, 12.5, kCell, 0.8, {160, 110, 70});
+  for (int k = 0; k < 6; ++k) {
+    FillRect(cr, 1.8 + k * 5, 12, 1.6, 12, {200, 190, 170});
+    FillRect(cr, 1.8 + k * 5, 12, 0.6, 12, {236, 228, 210});
+  }
+  Rail(cr, 23, 3, {110, 64, 34});  // the foot rail
+  Rail(cr, 7, 6, {110, 64, 34});   // the hand rail
+  FillRect(cr, 0, 8.5, kCell, 0.8, {160, 110, 70});
 }
 
 void Stove(cairo_t* cr) {

@@ -194,36 +194,11 @@ void Reeds(cairo_t* cr) {
 }
 
 void PalmTree(cairo_t* cr) {
+  // The crown spreads over the whole cell, so the palm reads the same on a lawn, a gravel
+  // path or a paved square; the grass in its shade shows only between the fronds.
   Grass(cr);
-  const double cx = 15, cy = 14;
-  for (int pass = 0; pass < 2; ++pass) {
-    const double off = pass == 0 ? 3 : 0;
-    for (int k = 0; k < 8; ++k) {
-      const double a = k * M_PI / 4 + 0.3, len = 13 + (k % 2) * 2;
-      const double tx = cx + off + len * std::cos(a), ty = cy + off + len * std::sin(a);
-      const double nx = -std::sin(a) * 4.6, ny = std::cos(a) * 4.6;
-      const double mx = cx + off + len * 0.5 * std::cos(a), my = cy + off + len * 0.5 * std::sin(a);
-      SetColor(cr, pass == 0 ? Rgb{0, 0, 0} : (k % 2 ? Rgb{24, 78, 44} : Rgb{40, 100, 54}),
-               pass == 0 ? 0.4 : 1.0);
-      cairo_move_to(cr, cx + off, cy + off);
-      QuadTo(cr, mx + nx, my + ny, tx, ty);
-      QuadTo(cr, mx - nx, my - ny, cx + off, cy + off);
-      cairo_fill(cr);
-      if (pass == 1) {
-        Line(cr, cx, cy, tx, ty, {170, 190, 90}, 0.7);
-        for (int f = 1; f < 5; ++f) {  // leaflets: the frond's feathering
-          const double px = cx + len * f / 5.5 * std::cos(a), py = cy + len * f / 5.5 * std::sin(a);
-          Line(cr, px, py, px + nx * 0.5 + std::cos(a) * 1.5, py + ny * 0.5 + std::sin(a) * 1.5,
-               {20, 60, 34}, 0.5);
-          Line(cr, px, py, px - nx * 0.5 + std::cos(a) * 1.5, py - ny * 0.5 + std::sin(a) * 1.5,
-               {20, 60, 34}, 0.5);
-        }
-      }
-    }
-  }
-  FillCircle(cr, cx, cy, 2.5, {110, 78, 40});
-  for (int k = 0; k < 3; ++k)
-    FillCircle(cr, cx + 2.5 * std::cos(k * 2.1), cy + 2.5 * std::sin(k * 2.1), 1.2, {90, 60, 30});
+  Dim(cr, 0.3, {0, 20, 0});
+  PalmCrown(cr, 15, 14, 11, 18, {40, 100, 54}, 0.3);
 }
 
 void HiddenDoorClosed(cairo_t* cr) {

@@ -56,6 +56,20 @@ void Cylinder(cairo_t* cr, double y, double h, Rgb c) {
   cairo_pattern_destroy(p);
 }
 
+// The chequered steel plate a machine is bolted down on; it fills the cell, so the machine
+// stands the same on the factory's concrete and the lab's tiles.
+void BasePlate(cairo_t* cr) {
+  Raised(cr, 0, 0, kCell, kCell, {112, 114, 112});
+  for (int j = 0; j < 6; ++j)
+    for (int i = 0; i < 6; ++i) {
+      const double x = 2.5 + i * 5, y = 2.5 + j * 5;
+      Line(cr, x - 1, y + ((i + j) % 2 ? -1 : 1), x + 1, y + ((i + j) % 2 ? 1 : -1),
+           {138, 140, 138}, 0.8);
+    }
+  for (double x : {1.8, 28.2})
+    for (double y : {1.8, 28.2}) FillCircle(cr, x, y, 0.8, {60, 62, 60});
+}
+
 }  // namespace
 
 void LabBench(cairo_t* cr) {
@@ -273,25 +287,26 @@ void Missile(cairo_t* cr, int part) {
 }
 
 void WarheadCrates(cairo_t* cr) {
-  ConcreteFloor(cr);
+  // Four crates stacked tight on a pallet: only the pallet's dark edge shows between them.
+  Pallet(cr);
   struct Crate {
     double x, y, lift;
   };
-  static constexpr Crate kCrates[] = {{2, 2, 0}, {15, 3, 0.12}, {2, 15, 0.05}, {15, 15, 0}};
+  static constexpr Crate kCrates[] = {{0.5, 0.5, 0}, {15, 1, 0.12}, {0.5, 15, 0.05}, {15, 15, 0}};
   for (const Crate& c : kCrates) {
-    Shadow(cr, c.x, c.y, 13, 13, 0, 0.4);
+    Shadow(cr, c.x, c.y, 14, 14, 0, 0.4);
     const Rgb col = Shade(kOlive, c.lift);
-    Raised(cr, c.x, c.y, 13, 13, col);
-    StrokeRect(cr, c.x + 1.5, c.y + 1.5, 10, 10, Shade(col, -0.3), 0.8);
-    Line(cr, c.x + 2, c.y + 2, c.x + 11, c.y + 11, Shade(col, -0.3), 0.8);
-    FillRect(cr, c.x + 3, c.y + 5.5, 7, 1.2, {230, 210, 80});
+    Raised(cr, c.x, c.y, 14, 14, col);
+    StrokeRect(cr, c.x + 1.5, c.y + 1.5, 11, 11, Shade(col, -0.3), 0.8);
+    Line(cr, c.x + 2, c.y + 2, c.x + 12, c.y + 12, Shade(col, -0.3), 0.8);
+    FillRect(cr, c.x + 3, c.y + 6, 8, 1.2, {230, 210, 80});
   }
 }
 
 void Press(cairo_t* cr) {
-  ConcreteFloor(cr);
-  Shadow(cr, 1, 1, 28, 28, 1, 0.45);
-  Raised(cr, 1, 1, 28, 28, {80, 98, 118});
+  BasePlate(cr);
+  Shadow(cr, 1.5, 1.5, 26, 26, 1, 0.45);
+  Raised(cr, 1.5, 1.5, 26, 26, {80, 98, 118});
   cairo_save(cr);
   cairo_rectangle(cr, 2, 24, 26, 4);
   cairo_clip(cr);
@@ -313,7 +328,8 @@ void Press(cairo_t* cr) {
 }
 
 void GantryLeg(cairo_t* cr) {
-  ConcreteFloor(cr);
+  BasePlate(cr);
+  Shadow(cr, 4, 4, 22, 22, 0, 0.35);
   Raised(cr, 4, 4, 22, 22, {120, 122, 124});
   for (double x : {6.0, 24.0})
     for (double y : {6.0, 24.0}) FillCircle(cr, x, y, 1, {60, 60, 62});
@@ -327,29 +343,28 @@ void GantryLeg(cairo_t* cr) {
 }
 
 void OilDrums(cairo_t* cr) {
-  ConcreteFloor(cr);
-  struct Drum {
-    double x, y;
+  // Four upright steel drums on a pallet, seen from a little above: the lids with their
+  // rolled rims and bungs, and the hooped sides of the front pair.
+  Pallet(cr);
+  struct Barrel {
+    double cx, cy;
     Rgb c;
   };
-  static constexpr Drum kDrums[] = {{8, 8, {40, 70, 140}},
-                                    {22, 8, {170, 40, 34}},
-                                    {8, 22, {170, 40, 34}},
-                                    {22, 22, {80, 96, 56}}};
-  for (const Drum& d : kDrums) FillCircle(cr, d.x + 2, d.y + 2, 6.5, {40, 40, 40});
-  for (const Drum& d : kDrums) {
-    Ball(cr, d.x, d.y, 6.5, d.c);
-    cairo_set_line_width(cr, 0.8);
-    SetColor(cr, Shade(d.c, -0.4));
-    cairo_arc(cr, d.x, d.y, 5.2, 0, 2 * M_PI);
-    cairo_stroke(cr);
-    FillCircle(cr, d.x - 2.5, d.y - 1.5, 0.9, {30, 30, 30});
-    FillCircle(cr, d.x + 2.5, d.y + 2, 0.6, {30, 30, 30});
+  static constexpr Barrel kDrums[] = {{7.5, 4.5, {40, 74, 140}},
+                                      {22.5, 4.2, {40, 74, 140}},
+                                      {7.5, 18.8, {168, 44, 34}},
+                                      {22.5, 18.5, {62, 92, 58}}};
+  for (const Barrel& d : kDrums) {
+    Drum(cr, d.cx, d.cy, 7, 6.5, d.c, 1);
+    FillCircle(cr, d.cx - 3.4, d.cy - 0.6, 1.2, Shade(d.c, -0.5));  // the big bung
+    FillCircle(cr, d.cx - 3.4, d.cy - 0.6, 0.7, Shade(d.c, 0.4));
+    FillCircle(cr, d.cx + 3.2, d.cy - 0.4, 0.7, Shade(d.c, -0.5));                 // the vent
+    Line(cr, d.cx - 4.5, d.cy + 2.2, d.cx - 1.5, d.cy + 3, Shade(d.c, 0.5), 0.6);  // a glint
   }
 }
 
 void Boiler(cairo_t* cr) {
-  ConcreteFloor(cr);
+  BasePlate(cr);
   Raised(cr, 20, 12, 10, 5, {120, 124, 128});  // pipe to the next cell
   Raised(cr, 12, 20, 5, 10, {120, 124, 128});
   FillCircle(cr, 14.5, 14.5, 12, {0, 0, 0});
@@ -384,9 +399,9 @@ void Incubators(cairo_t* cr) {
 }
 
 void FillingMachine(cairo_t* cr) {
-  LabFloor(cr);
-  Shadow(cr, 1, 1, 28, 27, 1, 0.45);
-  Raised(cr, 1, 1, 28, 27, {150, 156, 150});
+  BasePlate(cr);
+  Shadow(cr, 1.5, 1.5, 27, 26, 1, 0.45);
+  Raised(cr, 1.5, 1.5, 27, 26, {150, 156, 150});
   // The hopper, its feed pipe and the nozzle over a warhead shell.
   FillCircle(cr, 10, 10, 7, {90, 94, 92});
   FillCircle(cr, 10, 10, 5.5, {60, 62, 60});
