@@ -346,7 +346,8 @@ void Curtain(cairo_t* cr) {
 }
 
 void Pillar(cairo_t* cr) {
-  Marble(cr);
+  // A column on a square stepped base that fills the cell, so it stands on any floor.
+  Raised(cr, 0, 0, kCell, kCell, {188, 182, 172});
   Shadow(cr, 3, 3, 24, 24, 1, 0.35);
   Raised(cr, 3, 3, 24, 24, {220, 214, 204});
   FillCircle(cr, 16.5, 16.5, 10, {0, 0, 0});
