@@ -39,6 +39,9 @@ void Rail(cairo_t* cr, double y, double h, Rgb base);
 void Ball(cairo_t* cr, double cx, double cy, double radius, Rgb base);
 // Darkens the whole cell (shade under trees, awnings).
 void Dim(cairo_t* cr, double alpha, Rgb tint = {0, 0, 20});
+// Fills the current path with a rounded surface's light along (x0, y0)-(x1, y1).
+void FillRounded(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb c, double lit,
+                 double up, double down);
 // An upright drum or bin seen from a little above: the lid, an ellipse rx wide centred on
 // (cx, cy), and below it `side` px of the lit round side, hooped `hoops` times.
 void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, int hoops);

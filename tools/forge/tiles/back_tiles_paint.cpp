@@ -88,6 +88,21 @@ void EllipseArc(cairo_t* cr, double cx, double cy, double rx, double ry, double 
 
 }  // namespace
 
+// Fills the current path with a rounded surface's light, from (x0, y0) to (x1, y1): the
+// colour, its brightest `lit` of the way along (brightened by `up`), darkened by `down` at
+// the far end.
+void FillRounded(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb c, double lit,
+                 double up, double down) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+  const Rgb hi = Shade(c, up), lo = Shade(c, down);
+  cairo_pattern_add_color_stop_rgb(p, 0, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+  cairo_pattern_add_color_stop_rgb(p, lit, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
+  cairo_pattern_add_color_stop_rgb(p, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
 void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, int hoops) {
   const double ry = rx * 0.55;
   // The shadow falls to the lower right, from the foot of the side.
@@ -106,14 +121,7 @@ void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, i
   cairo_restore(cr);
   cairo_line_to(cr, cx + rx, cy);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(cx - rx, 0, cx + rx, 0);
-  const Rgb hi = Shade(body, 0.4), lo = Shade(body, -0.6);
-  cairo_pattern_add_color_stop_rgb(p, 0, body.r / 255.0, body.g / 255.0, body.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(p, 0.3, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(p, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillRounded(cr, cx - rx, 0, cx + rx, 0, body, 0.3, 0.4, -0.6);
   // Hoops rolled round the side, each a thin dark groove.
   cairo_set_line_width(cr, 0.6);
   for (int k = 1; k <= hoops; ++k) {

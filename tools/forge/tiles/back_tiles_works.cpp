@@ -46,14 +46,7 @@ void KitTable(cairo_t* cr, bool leftEnd, bool rightEnd) {
 
 // A cylinder lying along x, lit from above: gradient across its height.
 void Cylinder(cairo_t* cr, double y, double h, Rgb c) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-  const Rgb hi = Shade(c, 0.45), lo = Shade(c, -0.45);
-  cairo_pattern_add_color_stop_rgb(p, 0, c.r / 255.0, c.g / 255.0, c.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(p, 0.25, hi.r / 255.0, hi.g / 255.0, hi.b / 255.0);
-  cairo_pattern_add_color_stop_rgb(p, 1, lo.r / 255.0, lo.g / 255.0, lo.b / 255.0);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillRounded(cr, 0, y, 0, y + h, c, 0.25, 0.45, -0.45);
 }
 
 // The chequered steel plate a machine is bolted down on; it fills the cell, so the machine
