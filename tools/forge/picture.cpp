@@ -157,6 +157,14 @@ void FillCircle(cairo_t* cr, double cx, double cy, double radius, Rgb c) {
   cairo_fill(cr);
 }
 
+void EllipseArc(cairo_t* cr, double cx, double cy, double rx, double ry, double a0, double a1) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, a0, a1);
+  cairo_restore(cr);
+}
+
 void Line(cairo_t* cr, double x1, double y1, double x2, double y2, Rgb c, double width) {
   SetColor(cr, c);
   cairo_set_line_width(cr, width);

@@ -10,6 +10,7 @@
 
 #include <cairo.h>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -68,6 +69,10 @@ void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0);
 void FillRect(cairo_t* cr, double x, double y, double w, double h, Rgb c);
 void StrokeRect(cairo_t* cr, double x, double y, double w, double h, Rgb c, double width = 1.0);
 void FillCircle(cairo_t* cr, double cx, double cy, double radius, Rgb c);
+// Adds the arc of an ellipse centred on (cx, cy) to the current path (the whole ellipse
+// unless angles are given); fill or stroke it as with any path.
+void EllipseArc(cairo_t* cr, double cx, double cy, double rx, double ry, double a0 = 0,
+                double a1 = 2 * M_PI);
 void Line(cairo_t* cr, double x1, double y1, double x2, double y2, Rgb c, double width = 1.0);
 // Text in the game's serif face ("Liberation Serif", metric twin of Times New Roman).
 void Text(cairo_t* cr, double x, double baselineY, const std::string& text, double size, Rgb c,

@@ -508,11 +508,7 @@ void DrawFrontProps(cairo_t* cr, const Person& p) {
   if (f & kHeadphones) {
     SetColor(cr, Rgb{60, 60, 70});
     cairo_set_line_width(cr, 4);
-    cairo_save(cr);
-    cairo_translate(cr, g.cx, g.cy);
-    cairo_scale(cr, g.hw + 5, g.hh + 6);
-    cairo_arc(cr, 0, 0, 1, M_PI * 1.05, M_PI * 1.95);
-    cairo_restore(cr);
+    EllipseArc(cr, g.cx, g.cy, g.hw + 5, g.hh + 6, M_PI * 1.05, M_PI * 1.95);
     cairo_stroke(cr);
     for (int side : {-1, 1}) {
       Ellipse(cr, g.cx + side * (g.hw + 2), g.eyeY + 6, 6, 10);

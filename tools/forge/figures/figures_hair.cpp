@@ -10,11 +10,7 @@ namespace {
 
 // The outer round of the skull, a little beyond the head outline.
 void SkullArc(cairo_t* cr, const HeadGeo& g, double grow, double from, double to) {
-  cairo_save(cr);
-  cairo_translate(cr, g.cx, g.cy - 1);
-  cairo_scale(cr, g.hw + grow, g.hh + grow);
-  cairo_arc(cr, 0, 0, 1, from, to);
-  cairo_restore(cr);
+  EllipseArc(cr, g.cx, g.cy - 1, g.hw + grow, g.hh + grow, from, to);
 }
 
 // Hair over the top of the head down to the sideburns; `line` is how high the

@@ -23,11 +23,7 @@ namespace {
 // Skull over the top, cheeks down to a chin; `jaw` widens the lower face.
 void HeadPath(cairo_t* cr, const HeadGeo& g, double jaw) {
   cairo_new_path(cr);
-  cairo_save(cr);
-  cairo_translate(cr, g.cx, g.cy);
-  cairo_scale(cr, g.hw, g.hh);
-  cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, g.cx, g.cy, g.hw, g.hh, M_PI, 2 * M_PI);
   cairo_curve_to(cr, g.cx + g.hw, g.cy + g.hh * 0.45, g.cx + g.hw * jaw, g.cy + g.hh * 0.9, g.cx,
                  g.chinY);
   cairo_curve_to(cr, g.cx - g.hw * jaw, g.cy + g.hh * 0.9, g.cx - g.hw, g.cy + g.hh * 0.45,

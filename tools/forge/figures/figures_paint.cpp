@@ -60,12 +60,8 @@ void ShadeRound(cairo_t* cr, Rgb base, double cx, double cy, double r, double ou
 }
 
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
   cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, cx, cy, rx, ry);
 }
 
 void DrawHand(cairo_t* cr, double x, double y, double size, Rgb skin) {

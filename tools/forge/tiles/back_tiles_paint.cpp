@@ -75,19 +75,6 @@ void Dim(cairo_t* cr, double alpha, Rgb tint) {
   cairo_fill(cr);
 }
 
-namespace {
-
-// Adds the arc of an ellipse centred on (cx, cy) to the current path.
-void EllipseArc(cairo_t* cr, double cx, double cy, double rx, double ry, double a0, double a1) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, a0, a1);
-  cairo_restore(cr);
-}
-
-}  // namespace
-
 // Fills the current path with a rounded surface's light, from (x0, y0) to (x1, y1): the
 // colour, its brightest `lit` of the way along (brightened by `up`), darkened by `down` at
 // the far end.
@@ -108,7 +95,7 @@ void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, i
   // The shadow falls to the lower right, from the foot of the side.
   SetColor(cr, {0, 0, 0}, 0.35);
   cairo_new_path(cr);
-  EllipseArc(cr, cx + 2, cy + side + 1.5, rx, ry, 0, 2 * M_PI);
+  EllipseArc(cr, cx + 2, cy + side + 1.5, rx, ry);
   cairo_fill(cr);
   // The round side, lit from the left.
   cairo_new_path(cr);
@@ -133,12 +120,12 @@ void Drum(cairo_t* cr, double cx, double cy, double rx, double side, Rgb body, i
   }
   // The lid, its rolled rim lit on the upper left.
   cairo_new_path(cr);
-  EllipseArc(cr, cx, cy, rx, ry, 0, 2 * M_PI);
+  EllipseArc(cr, cx, cy, rx, ry);
   SetColor(cr, Shade(body, 0.15));
   cairo_fill(cr);
   cairo_set_line_width(cr, 0.9);
   cairo_new_path(cr);
-  EllipseArc(cr, cx, cy, rx - 0.5, ry - 0.5, 0, 2 * M_PI);
+  EllipseArc(cr, cx, cy, rx - 0.5, ry - 0.5);
   SetColor(cr, Shade(body, 0.45));
   cairo_stroke(cr);
   cairo_new_path(cr);

@@ -185,11 +185,7 @@ void Statue(cairo_t* cr) {
   // A bronze figure seen from above: shoulders, an arm raised forward, the head.
   const Rgb bronze{72, 116, 96};
   SetColor(cr, {0, 0, 0}, 0.35);
-  cairo_save(cr);
-  cairo_translate(cr, 17, 17.5);
-  cairo_scale(cr, 7.5, 4.5);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, 17, 17.5, 7.5, 4.5);
   cairo_fill(cr);
   Line(cr, 19, 15, 24, 8, {30, 50, 40}, 3.2);
   Line(cr, 19, 15, 24, 8, bronze, 2.2);

@@ -16,7 +16,6 @@ namespace {
 
 enum Set { kPlaster, kBrick, kPanel, kConcrete, kGreenTile, kMirror };
 
-constexpr Rgb kPlasterColour{226, 212, 184};
 constexpr Rgb kWainscot{116, 76, 46};
 constexpr Rgb kWalnut{112, 72, 42};
 constexpr Rgb kGreenGlaze{52, 128, 94};
@@ -176,11 +175,7 @@ void Poster(cairo_t* cr) {
 
 void WallMirror(cairo_t* cr) {
   SetColor(cr, {0, 0, 0}, 0.35);
-  cairo_save(cr);
-  cairo_translate(cr, 17, 16);
-  cairo_scale(cr, 9, 12);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, 17, 16, 9, 12);
   cairo_fill(cr);
   cairo_save(cr);
   cairo_translate(cr, 15, 14);
@@ -192,11 +187,7 @@ void WallMirror(cairo_t* cr) {
   cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 1, 0.6);
   cairo_pattern_add_color_stop_rgba(p, 1, 0.3, 0.4, 0.55, 0.5);
   cairo_set_source(cr, p);
-  cairo_save(cr);
-  cairo_translate(cr, 15, 14);
-  cairo_scale(cr, 7.3, 9.8);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, 15, 14, 7.3, 9.8);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
   Line(cr, 10, 16, 17, 7, {255, 255, 255}, 1);

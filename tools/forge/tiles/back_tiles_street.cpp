@@ -309,11 +309,7 @@ void CratesBins(cairo_t* cr) {
   cairo_pattern_add_color_stop_rgb(dome, 0, 0.92, 0.94, 0.95);
   cairo_pattern_add_color_stop_rgb(dome, 1, 0.46, 0.48, 0.50);
   cairo_set_source(cr, dome);
-  cairo_save(cr);
-  cairo_translate(cr, 23.3, 6.2);
-  cairo_scale(cr, 5.2, 3.2);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, 23.3, 6.2, 5.2, 3.2);
   cairo_fill(cr);
   cairo_pattern_destroy(dome);
   Raised(cr, 20.8, 5.3, 5, 1.6, {84, 88, 92});  // the handle
@@ -323,11 +319,7 @@ void Swing(cairo_t* cr) {
   Grass(cr);
   for (double x : {10.5, 19.5}) {
     SetColor(cr, {150, 120, 80}, 0.7);
-    cairo_save(cr);
-    cairo_translate(cr, x, 17);
-    cairo_scale(cr, 4, 2.5);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    EllipseArc(cr, x, 17, 4, 2.5);
     cairo_fill(cr);
   }
   const Rgb frame{170, 40, 34};

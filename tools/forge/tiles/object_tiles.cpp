@@ -13,12 +13,8 @@ namespace objects {
 
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb c) {
   if (rx <= 0 || ry <= 0) return;
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
   cairo_new_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, cx, cy, rx, ry);
   SetColor(cr, c);
   cairo_fill(cr);
 }

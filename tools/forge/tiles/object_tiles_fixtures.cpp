@@ -117,12 +117,8 @@ void Wire177(Tile& t, int) {
     const Rgb c = pass ? wire : kInk;
     const double w = pass ? 1 : 2.6;
     for (int i = 0; i < 5; ++i) {  // loops along the row and down the column
-      cairo_save(cr);
-      cairo_translate(cr, i * 7.5, 15);
-      cairo_scale(cr, 4.6, 9);
       cairo_new_path(cr);
-      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-      cairo_restore(cr);
+      EllipseArc(cr, i * 7.5, 15, 4.6, 9);
       SetColor(cr, c);
       cairo_set_line_width(cr, w);
       cairo_stroke(cr);

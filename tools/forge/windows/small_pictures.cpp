@@ -138,11 +138,7 @@ void MorseKey(Output& out, const Picture& unit, const char* name, KeyState state
   const double top = front - 10;
   FillRect(cr, 18, top + 9, 4, front - top - 8, {110, 110, 116});
   FillRect(cr, 8, top + 3, 24, 8, {16, 16, 18});
-  cairo_save(cr);
-  cairo_translate(cr, 20, top + 3);
-  cairo_scale(cr, 12, 3);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
+  EllipseArc(cr, 20, top + 3, 12, 3);
   SetColor(cr, {70, 70, 76});
   cairo_fill(cr);
   Line(cr, 9, top + 6, 9, top + 10, {60, 60, 66});
