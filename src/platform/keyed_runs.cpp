@@ -42,15 +42,6 @@ inline void CopyRun(Color* __restrict out, const Color* __restrict in, int n) {
   }
 }
 
-inline void CopyMasked(Color* __restrict out, const Color* __restrict in, int n, Color key) {
-  // A select rather than a branch, so the compiler does several pixels at once.
-#pragma GCC ivdep
-  for (int i = 0; i < n; ++i) {
-    const Color c = in[i];
-    out[i] = (c & kRgbMask) == key ? out[i] : c;
-  }
-}
-
 }  // namespace
 
 KeyedRuns::KeyedRuns(const Surface& strip, int tileWidth, int tileHeight, Color key)
@@ -110,7 +101,7 @@ void KeyedRuns::Draw(Surface& dst, int dx, int dy, int tile) const {
     for (; span != end; ++span) {
       Color* out = origin + span->row * stride + span->col;
       if (span->masked)
-        CopyMasked(out, pixels + span->from, span->length, key_);
+        CopyKeyedRow(out, pixels + span->from, span->length, key_);
       else
         CopyRun(out, pixels + span->from, span->length);
     }
@@ -127,7 +118,7 @@ void KeyedRuns::Draw(Surface& dst, int dx, int dy, int tile) const {
     Color* out = dst.Row(y) + x0;
     const Color* in = pixels + span->from + (x0 - left);
     if (span->masked)
-      CopyMasked(out, in, x1 - x0, key_);
+      CopyKeyedRow(out, in, x1 - x0, key_);
     else
       CopyRun(out, in, x1 - x0);
   }

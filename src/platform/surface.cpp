@@ -68,17 +68,9 @@ void CopyKeyed(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy,
                Color key) {
   if (!ClipCopy(dst, dx, dy, src, sx, sy, w, h)) return;
   key &= 0x00FFFFFF;
-  for (int row = 0; row < h; ++row) {
-    // Distinct surfaces (a keyed copy never reads what it writes), and a
-    // select rather than a branch: the compiler does several pixels at once.
-    const Color* __restrict in = src.Row(sy + row) + sx;
-    Color* __restrict out = dst.Row(dy + row) + dx;
-#pragma GCC ivdep
-    for (int col = 0; col < w; ++col) {
-      const Color c = in[col];
-      out[col] = (c & 0x00FFFFFF) == key ? out[col] : c;
-    }
-  }
+  // Distinct surfaces: a keyed copy never reads what it writes.
+  for (int row = 0; row < h; ++row)
+    CopyKeyedRow(dst.Row(dy + row) + dx, src.Row(sy + row) + sx, w, key);
 }
 
 void CopyMirrored(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int w, int h,
