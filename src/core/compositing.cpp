@@ -8,8 +8,6 @@ namespace vt {
 
 namespace {
 
-constexpr Color kRgbMask = 0x00FFFFFF;
-
 // The sprite sheet holds a sideways set and an up-and-down set of the same poses.
 // The walk cycle has six steps but only four distinct pictures plus the stand.
 struct HeroFrameRow {

@@ -7,7 +7,6 @@
 namespace vt {
 namespace {
 
-constexpr Color kRgbMask = 0x00FFFFFF;
 // A row with more runs than this is copied as one span with the key test:
 // the loop over many short runs would cost more than testing every pixel.
 constexpr std::size_t kMostRunsPerRow = 4;

@@ -67,7 +67,7 @@ void Copy(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int 
 void CopyKeyed(Surface& dst, int dx, int dy, const Surface& src, int sx, int sy, int w, int h,
                Color key) {
   if (!ClipCopy(dst, dx, dy, src, sx, sy, w, h)) return;
-  key &= 0x00FFFFFF;
+  key &= kRgbMask;
   // Distinct surfaces: a keyed copy never reads what it writes.
   for (int row = 0; row < h; ++row)
     CopyKeyedRow(dst.Row(dy + row) + dx, src.Row(sy + row) + sx, w, key);

@@ -28,6 +28,8 @@ constexpr Color FromBgr(std::uint32_t bgr) {
 
 // The one transparent colour of every sprite and tile: red 0, green 255, blue 255.
 constexpr Color kKeyColor = Rgb(0, 255, 255);
+// The colour bits of a pixel; the alpha byte above them plays no part in keying.
+constexpr Color kRgbMask = 0x00FFFFFF;
 constexpr Color kBlack = Rgb(0, 0, 0);
 constexpr Color kWhite = Rgb(255, 255, 255);
 
@@ -95,7 +97,7 @@ inline void CopyKeyedRow(Color* __restrict out, const Color* __restrict in, int 
 #endif
   for (int i = 0; i < n; ++i) {
     const Color c = in[i];
-    out[i] = (c & 0x00FFFFFF) == key ? out[i] : c;
+    out[i] = (c & kRgbMask) == key ? out[i] : c;
   }
 }
 

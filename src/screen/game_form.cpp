@@ -136,7 +136,7 @@ void GameForm::Form_Load() {
   w.TargetY = -1;
   ShowObjectName(game_);
   // A strip whose marker pixel is not transparent was saved wrongly: use the spare.
-  if ((s.PclipObjects.At(280, 0) & 0x00FFFFFF) != kKeyColor)
+  if ((s.PclipObjects.At(280, 0) & kRgbMask) != kKeyColor)
     game_.LoadPicture(s.PclipObjects, "Morvane17.dat");
   s.PrepareObjects();
   SetGameBoxPointer(w.MouseWalkOn ? "Morvane19.dat" : "Morvane18.dat");

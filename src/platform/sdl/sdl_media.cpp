@@ -61,7 +61,7 @@ std::optional<Surface> SdlMedia::LoadPicture(const std::string& path) {
     const auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) +
                                                       static_cast<std::size_t>(y) * argb->pitch);
     Color* out = picture.Row(y);
-    for (int x = 0; x < argb->w; ++x) out[x] = src[x] & 0x00FFFFFFu;
+    for (int x = 0; x < argb->w; ++x) out[x] = src[x] & kRgbMask;
   }
   SDL_UnlockSurface(argb.get());
   return picture;

@@ -84,7 +84,7 @@ SdlSurfacePtr KeyedSurface(const Surface& picture) {
                                           static_cast<std::size_t>(y) * image->pitch);
     const Color* in = picture.Row(y);
     for (int x = 0; x < picture.Width(); ++x)
-      out[x] = (in[x] & 0xFFFFFFu) == kKeyColor ? 0u : 0xFF000000u | in[x];
+      out[x] = (in[x] & kRgbMask) == kKeyColor ? 0u : 0xFF000000u | in[x];
   }
   SDL_UnlockSurface(image.get());
   return image;
